@@ -190,13 +190,19 @@ ProcResult TDM::callProc(const QString& name, const QVariantMap& params)
         Transaction tx(*this);
         result.out = it->second(*this, params);
         result.error = result.out.value(QStringLiteral("@error"), 0).toInt();
+        result.message = result.out.value(QStringLiteral("@message")).toString();
         if (result.error == 0)
             tx.commit();
     } catch (const DbError& e) {
         m_lastError = e.text;
         result.message = e.text;
         result.error = e.isUniqueViolation() ? kUniqueViolationError : -1;
+    } catch (const std::exception& e) {
+        m_lastError = QString::fromUtf8(e.what());
+        result.message = m_lastError;
+        result.error = -1;
     }
+    result.out.insert(QStringLiteral("@error"), result.error);
     return result;
 }
 
