@@ -37,7 +37,7 @@ QString feedView(const TDM& dm, int category, bool numericSize, const QString& e
     const QString pin = numberExpr(dm, "b.GuardrailPin");
     return QStringLiteral(
                "CREATE VIEW mainMaterFeed%1_view AS "
-               "SELECT b.projectID, b.DetailBillID, b.SuitOrderNum, r.ResultID, m.mainmaterialID, "
+               "SELECT b.projectID, b.DetailBillID, r.SuitOrderNum, r.ResultID, m.mainmaterialID, "
                "b.GuardrailColor, r.mainmaterialName AS modename, m.ShapeType, %2 AS Size, "
                "CAST(ROUND(%3 * %4) AS INTEGER) AS totalfield, "
                "CAST(ROUND(%5 * %4) AS INTEGER) AS totalcount, "
