@@ -1,6 +1,7 @@
 // The desktop client. Takes no arguments; Config.ini beside the program.
 #include "data/Config.h"
 #include "data/DM.h"
+#include "core/DiagramCanvas.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("guardrail");
     QCoreApplication::setOrganizationName("Talvik");
+    installFontSubstitutions();
     QApplication::setApplicationDisplayName(QStringLiteral("Talvik智能护栏系统"));
 
     TDM dm;

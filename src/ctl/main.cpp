@@ -1,5 +1,6 @@
 // guardrailctl [--config FILE] <command> [options]
 #include "Ctl.h"
+#include "core/DiagramCanvas.h"
 
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <map>
 
 int cmdInit(CtlContext& ctx, const QStringList& args);
+int cmdLayout(CtlContext& ctx, const QStringList& args);
 
 namespace {
 
@@ -16,6 +18,7 @@ const std::map<QString, CtlCommand>& commands()
 {
     static const std::map<QString, CtlCommand> table = {
         {"init", cmdInit},
+        {"layout", cmdLayout},
     };
     return table;
 }
@@ -40,6 +43,7 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName("guardrail");
     QCoreApplication::setOrganizationName("Talvik");
+    installFontSubstitutions();
 
     QStringList args = app.arguments().mid(1);
     QString configPath;
