@@ -216,6 +216,12 @@ void drawGuardrail(DiagramCanvas& canvas, const LayoutInput& in, const Guardrail
     drawCaption(canvas, QPointF(20, d.height), DivisionCaption(in, g), kStraightCaptionPointSize);
 }
 
+void drawGuardrailByParams(DiagramCanvas& canvas, const LayoutInput& in, const StoredBranchTexts& stored,
+                           const GuardrailLayout& g)
+{
+    drawGuardrail(canvas, withStoredBranches(in, stored), g);
+}
+
 QImage exportBitmap(const QImage& picture, double length, int height)
 {
     const double minimum = 8000;

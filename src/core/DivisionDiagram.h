@@ -83,6 +83,10 @@ inline constexpr int kStraightCaptionPointSize = 9;
 // length box is empty: pass drawPiece = false.
 void drawGuardrail(DiagramCanvas& canvas, const LayoutInput& in, const GuardrailLayout& g, bool drawPiece = true);
 
+// Edit mode, once after loading: the branches from the stored bill's texts.
+void drawGuardrailByParams(DiagramCanvas& canvas, const LayoutInput& in, const StoredBranchTexts& stored,
+                           const GuardrailLayout& g);
+
 // Bitmap export of a diagram.
 inline constexpr int kStraightBitmapHeight = 135;
 inline constexpr int kCornerBitmapHeight = 320;

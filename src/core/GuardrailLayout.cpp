@@ -242,6 +242,25 @@ LayoutStatus AccountingGuardrail(const LayoutInput& in, GuardrailLayout& g)
     return in.ColumnIsTwo ? computeDoubleColumnLayout(in, g) : computeSingleColumnLayout(in, g);
 }
 
+LayoutInput withStoredBranches(LayoutInput in, const StoredBranchTexts& stored)
+{
+    in.HandrailHas = stored.HandrailHas.trimmed() == QLatin1String("1");
+    in.ColumnIsTwo = stored.ColumnIsTwo.trimmed() == QLatin1String("1");
+    in.Standpipetype = stored.Standpipetype.trimmed() == QLatin1String("0") ? 0 : 1;
+    in.spaceCalmethod = stored.spaceCalmethod.trimmed() == QLatin1String("1") ? 1 : 0;
+    return in;
+}
+
+LayoutStatus AccountingGuardrailByParams(const LayoutInput& in, const StoredBranchTexts& stored, GuardrailLayout& g)
+{
+    return AccountingGuardrail(withStoredBranches(in, stored), g);
+}
+
+int spaceCalmethodFromDefault(const QString& paramsDefaultText)
+{
+    return paramsDefaultText.trimmed() == QLatin1String("0") ? 1 : 0;
+}
+
 LayoutStatus checkLayoutLength(double left, double right, double columnWidth, double length)
 {
     if (left + right + 2 * columnWidth > length)

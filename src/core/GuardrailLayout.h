@@ -147,6 +147,25 @@ void setdoubleColumnGlassWidth(const LayoutInput& in, GuardrailLayout& g);
 // failure g holds what was computed up to the failing step.
 [[nodiscard]] LayoutStatus AccountingGuardrail(const LayoutInput& in, GuardrailLayout& g);
 
+// The branch choices as a stored bill keeps them (texts of DetailBill):
+// handrail and double columns when "1", glass when not "0", fixed spacing
+// when "1" and equal division otherwise. The rails keep what in has.
+struct StoredBranchTexts {
+    QString HandrailHas;
+    QString ColumnIsTwo;
+    QString Standpipetype;
+    QString spaceCalmethod;
+};
+LayoutInput withStoredBranches(LayoutInput in, const StoredBranchTexts& stored);
+
+// The edit-mode computation right after a bill is loaded.
+[[nodiscard]] LayoutStatus AccountingGuardrailByParams(const LayoutInput& in, const StoredBranchTexts& stored,
+                                                       GuardrailLayout& g);
+
+// The spacing method of a new bill from the user's default (paramsDefault
+// codes 0 = fixed spacing): the DetailBill code, 1 for "0", else 0.
+int spaceCalmethodFromDefault(const QString& paramsDefaultText);
+
 // The length check of the 长度 box, also applied by the command-line tool and
 // by the corner pass: Ml + Mr + 2·Wc must not exceed the layout length.
 [[nodiscard]] LayoutStatus checkLayoutLength(double left, double right, double columnWidth, double length);

@@ -304,3 +304,35 @@ TEST(DivisionCaption, ThreeCases)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Layout, StoredBranchTexts)
+{
+    struct Case { StoredBranchTexts t; bool handrail, two, glass, fixed; };
+    const Case cases[] = {
+        {{"1", "1", "0", "1"}, true, true, false, true},
+        {{"0", "0", "1", "0"}, false, false, true, false},
+        {{"", "", "", ""}, false, false, true, false},   // empty type reads as not "0": glass
+        {{"1", "0", "0", "2"}, true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        const LayoutInput in = withStoredBranches(workedInput(), c.t);
+        EXPECT_EQ(in.HandrailHas, c.handrail);
+        EXPECT_EQ(in.ColumnIsTwo, c.two);
+        EXPECT_EQ(in.isGlass(), c.glass);
+        EXPECT_EQ(in.isFixedSpacing(), c.fixed);
+    }
+    GuardrailLayout g;
+    ASSERT_TRUE(AccountingGuardrailByParams(workedInput(), {"1", "1", "0", "1"}, g));
+    EXPECT_DOUBLE_EQ(g.endGap, 72.5);
+}
+
+TEST(Layout, SpaceMethodOfANewBillFromTheDefault)
+{
+    EXPECT_EQ(spaceCalmethodFromDefault("0"), 1);
+    EXPECT_EQ(spaceCalmethodFromDefault("1"), 0);
+    EXPECT_EQ(spaceCalmethodFromDefault(""), 0);
+}
+
+} // namespace
