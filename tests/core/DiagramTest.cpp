@@ -213,3 +213,22 @@ TEST_F(DiagramTest, SaveIntoAnUnwritablePlaceFailsWithAMessage)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DiagramLimits, AbsurdInputDrawsOnlyWhatFits)
+{
+    LayoutInput in = workedInput();
+    in.mode = LayoutInput::Mode::Edit;
+    in.Guardraillen = 1e9;
+    in.ColumnMaxSpace = 1;
+    GuardrailLayout g;
+    ASSERT_TRUE(AccountingGuardrail(in, g));
+    EXPECT_GT(g.bayCount, 10'000'000);
+    DiagramCanvas canvas;
+    drawGuardrail(canvas, in, g);
+    EXPECT_EQ(canvas.dirtyRect().right(), canvas.width() - 1);
+    EXPECT_EQ(exportBitmap(canvas.image(), in.Guardraillen).width(), canvas.width());
+}
+
+} // namespace

@@ -336,3 +336,23 @@ TEST(Layout, SpaceMethodOfANewBillFromTheDefault)
 }
 
 } // namespace
+
+namespace {
+
+// A corner segment runs the single-column steps on its own layout length.
+TEST(Layout, SingleColumnStepsOnAGivenLength)
+{
+    LayoutInput in = workedInput();
+    in.Rightvalue = 0;
+    GuardrailLayout g;
+    g.length = 1525;
+    ASSERT_TRUE(computeSingleColumnLayout(in, g));
+    EXPECT_EQ(g.bayCount, 2);
+    EXPECT_DOUBLE_EQ(g.columnSpacing, 637.5);
+    EXPECT_EQ(g.columnCount, 3);
+    EXPECT_EQ(g.standpipesPerBay, 5);
+    EXPECT_DOUBLE_EQ(g.standpipeGap, 89.6);
+    EXPECT_EQ(loadMainMaterSummary(in, g)[CrosspieceRow].size, "638");
+}
+
+} // namespace
