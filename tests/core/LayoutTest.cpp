@@ -274,21 +274,40 @@ TEST(Layout, LengthCheckIsInclusive)
     EXPECT_EQ(s.error, "数据不合理，请检查输入数据或者参数设置！");
 }
 
-TEST(Layout, EnterChecks)
+struct EnterCase {
+    LayoutField field;
+    double LayoutInput::*value;
+    double passes;
+    double fails;
+};
+
+class EnterChecks : public ::testing::TestWithParam<EnterCase> {};
+
+// L 2400, H 1100: each box's value at the edge of its range and just beyond.
+TEST_P(EnterChecks, RangeOfEachBox)
 {
+    const EnterCase& c = GetParam();
     LayoutInput in = workedInput();
-    EXPECT_TRUE(enteredValueValid(LayoutField::Length, in));
-    in.StandPipeSpace = 0;
-    EXPECT_FALSE(enteredValueValid(LayoutField::StandPipeSpace, in));
-    in.TopValue = 1100;
-    EXPECT_FALSE(enteredValueValid(LayoutField::Top, in));
-    in.LeftValue = 0;
-    EXPECT_TRUE(enteredValueValid(LayoutField::Left, in));
-    in.GuardrailHeight = 0;
-    EXPECT_FALSE(enteredValueValid(LayoutField::Height, in));
-    in.ColumnMaxSpace = 2401;
-    EXPECT_FALSE(enteredValueValid(LayoutField::ColumnMaxSpace, in));
+    in.*c.value = c.passes;
+    EXPECT_TRUE(enteredValueValid(c.field, in)) << c.passes;
+    in.*c.value = c.fails;
+    EXPECT_FALSE(enteredValueValid(c.field, in)) << c.fails;
 }
+
+INSTANTIATE_TEST_SUITE_P(Boxes, EnterChecks,
+    ::testing::Values(EnterCase{LayoutField::Length, &LayoutInput::Guardraillen, 300, 299.9},
+                      EnterCase{LayoutField::ColumnMaxSpace, &LayoutInput::ColumnMaxSpace, 2400, 2400.1},
+                      EnterCase{LayoutField::Height, &LayoutInput::GuardrailHeight, 0.1, 0},
+                      EnterCase{LayoutField::Left, &LayoutInput::LeftValue, 0, 2400},
+                      EnterCase{LayoutField::Right, &LayoutInput::Rightvalue, 2399, -1},
+                      EnterCase{LayoutField::Top, &LayoutInput::TopValue, 1099, 1100},
+                      EnterCase{LayoutField::Low, &LayoutInput::lowerValue, 0, -0.1},
+                      EnterCase{LayoutField::StandPipeSpace, &LayoutInput::StandPipeSpace, 0.1, 0},
+                      EnterCase{LayoutField::FixedValue, &LayoutInput::FixedValue, 2399, 2400},
+                      EnterCase{LayoutField::GapLeft, &LayoutInput::standpipeLeft, 0, 2400},
+                      EnterCase{LayoutField::GapRight, &LayoutInput::StandpipeRight, 10, -1},
+                      EnterCase{LayoutField::GapTop, &LayoutInput::StandpipeTop, 0, 1100},
+                      EnterCase{LayoutField::GapLow, &LayoutInput::StandpipeLow, 1099.9, 1100}));
 
 TEST(DivisionCaption, ThreeCases)
 {
