@@ -10,6 +10,7 @@
 
 int cmdInit(CtlContext& ctx, const QStringList& args);
 int cmdLayout(CtlContext& ctx, const QStringList& args);
+int cmdProject(CtlContext& ctx, const QStringList& args);
 
 namespace {
 
@@ -19,6 +20,7 @@ const std::map<QString, CtlCommand>& commands()
     static const std::map<QString, CtlCommand> table = {
         {"init", cmdInit},
         {"layout", cmdLayout},
+        {"project", cmdProject},
     };
     return table;
 }

@@ -1,6 +1,8 @@
 #include "ChildWindows.h"
 
 #include "AppContext.h"
+#include "ui/projects/Tfrm_Quellar.h"
+#include "ui/workspace/Tfrm_Feeding.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -22,8 +24,8 @@ struct Entry {
 const std::vector<Entry>& entries()
 {
     static const std::vector<Entry> table = {
-        {"frm_Quellar1", QStringLiteral("工程管理"), {}},
-        {"frm_Feeding1", QStringLiteral("辅助下料"), {}},
+        {"frm_Quellar1", QStringLiteral("工程管理"), [](AppContext& c, QWidget* p) { return new Tfrm_Quellar(c, p); }},
+        {"frm_Feeding1", QStringLiteral("辅助下料"), [](AppContext& c, QWidget* p) { return new Tfrm_Feeding(c, p); }},
         {"frm_mapDocumentManage1", QStringLiteral("图文档管理"), {}},
         {"frm_mainmaterial1", QStringLiteral("主材管理"), {}},
         {"frm_Parts1", QStringLiteral("配件管理"), {}},
