@@ -166,8 +166,10 @@ QJsonObject errorJson(const QString& message)
     return {{"error", message}};
 }
 
-void runJsonLines(const std::function<QJsonObject(const QJsonObject&)>& handle)
+void runJsonLines(const std::function<QJsonObject(const QJsonObject&)>& handle,
+                  const std::function<QJsonObject(const QString&)>& lineError)
 {
+    const auto failed = [&lineError](const QString& message) { return lineError ? lineError(message) : errorJson(message); };
     std::string line;
     while (std::getline(std::cin, line)) {
         const QByteArray bytes = QByteArray::fromStdString(line).trimmed();
@@ -177,14 +179,14 @@ void runJsonLines(const std::function<QJsonObject(const QJsonObject&)>& handle)
         const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
         QJsonObject out;
         if (parseError.error != QJsonParseError::NoError) {
-            out = errorJson(QStringLiteral("not valid JSON: %1").arg(parseError.errorString()));
+            out = failed(QStringLiteral("not valid JSON: %1").arg(parseError.errorString()));
         } else if (!doc.isObject()) {
-            out = errorJson(QStringLiteral("each line must be a JSON object"));
+            out = failed(QStringLiteral("each line must be a JSON object"));
         } else {
             try {
                 out = handle(doc.object());
             } catch (const JsonInputError& e) {
-                out = errorJson(e.message);
+                out = failed(e.message);
             }
         }
         printLine(QJsonDocument(out).toJson(QJsonDocument::Compact));

@@ -32,6 +32,7 @@ QJsonArray summaryJson(const MainMaterSummary& summary);
 QJsonObject errorJson(const QString& message);
 
 // Reads JSON Lines from stdin and prints one compact object per non-blank
-// line, in order. A line that is not a JSON object gives {"error": ...};
-// JsonInputError thrown by handle gives {"error": message}.
-void runJsonLines(const std::function<QJsonObject(const QJsonObject&)>& handle);
+// line, in order. A line that is not a JSON object, and JsonInputError thrown
+// by handle, give lineError(message) ({"error": message} when not given).
+void runJsonLines(const std::function<QJsonObject(const QJsonObject&)>& handle,
+                  const std::function<QJsonObject(const QString&)>& lineError = {});

@@ -11,6 +11,7 @@
 int cmdInit(CtlContext& ctx, const QStringList& args);
 int cmdLayout(CtlContext& ctx, const QStringList& args);
 int cmdProject(CtlContext& ctx, const QStringList& args);
+int cmdCorner(CtlContext& ctx, const QStringList& args);
 
 namespace {
 
@@ -21,6 +22,7 @@ const std::map<QString, CtlCommand>& commands()
         {"init", cmdInit},
         {"layout", cmdLayout},
         {"project", cmdProject},
+        {"corner", cmdCorner},
     };
     return table;
 }
