@@ -12,6 +12,7 @@ int cmdInit(CtlContext& ctx, const QStringList& args);
 int cmdLayout(CtlContext& ctx, const QStringList& args);
 int cmdProject(CtlContext& ctx, const QStringList& args);
 int cmdCorner(CtlContext& ctx, const QStringList& args);
+int cmdStore(CtlContext& ctx, const QStringList& args);
 
 namespace {
 
@@ -23,6 +24,7 @@ const std::map<QString, CtlCommand>& commands()
         {"layout", cmdLayout},
         {"project", cmdProject},
         {"corner", cmdCorner},
+        {"store", cmdStore},
     };
     return table;
 }
