@@ -22,8 +22,13 @@ void initCurlOnce()
 std::optional<QByteArray> toGbk(const QString& text)
 {
     QStringEncoder gbk("GBK", QStringConverter::Flag::Stateless);
-    if (!gbk.isValid())
-        return std::nullopt;
+    if (!gbk.isValid()) {
+        // A Qt without ICU has no GBK; ASCII is the same in GBK.
+        for (QChar c : text)
+            if (c.unicode() >= 0x80)
+                return std::nullopt;
+        return text.toLatin1();
+    }
     QByteArray bytes = gbk.encode(text);
     if (gbk.hasError())
         return std::nullopt;
@@ -230,7 +235,7 @@ std::optional<QByteArray> FtpStore::serverPath(const QString& remoteName, Folder
     const QString tail = dir + u'/' + remoteName;
     std::optional<QByteArray> encoded = folder == Folder::BillBmp ? tail.toUtf8() : toGbk(tail);
     if (!encoded) {
-        fail(QStringLiteral("\"%1\" has characters that GBK cannot write").arg(tail));
+        fail(QStringLiteral("\"%1\" has characters that GBK cannot write (or this Qt has no GBK)").arg(tail));
         return std::nullopt;
     }
     return m_entryPath + *encoded;
