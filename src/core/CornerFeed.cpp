@@ -72,6 +72,7 @@ void CornerBatch::reset()
     m_lists.clear();
     m_inForce = {};
     m_caption.clear();
+    m_currentLayoutLength = 0;
 }
 
 CornerPassResult CornerBatch::BatchCornerFeed(const CornerPieceInput& in)
@@ -151,6 +152,7 @@ std::optional<CornerPassError> CornerBatch::computeSegment(const CornerPieceInpu
 
     const QString suitNum = seg.SuitOrderNum.trimmed();
     const corner::TMainMaterArr rows = corner::loadMainMaterSummary(suitNum, segIn, m_layout);
+    m_currentLayoutLength = layoutLength;
     m_lists.setSegment(k, layoutLength, {m_layout.CrosspieceHoleNum, m_layout.CrosspieceHolePosition}, rows);
     m_caption = cornerCaption(suitNum, segIn, m_layout);
 

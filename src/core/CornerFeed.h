@@ -78,6 +78,10 @@ public:
     // Margins last taken by a pass. Before the first pass the window seeds the
     // top and bottom margins from the user's parameters (margin presets use them).
     const CornerValuesInForce& valuesInForce() const { return m_inForce; }
+    // Layout length of the segment computed last (0 before any): the limit of
+    // the allowance, 竖杆最大间距 and 固定间距值 checks on Enter
+    // (enteredValueValid with this as Guardraillen).
+    double currentLayoutLength() const { return m_currentLayoutLength; }
     void setValuesInForce(const CornerValuesInForce& v) { m_inForce = v; }
 
     // The picture of the latest pass and its export (the save's bitmap).
@@ -92,6 +96,7 @@ private:
     corner::CornerSegmentLists m_lists;
     CornerValuesInForce m_inForce;
     QString m_caption;
+    double m_currentLayoutLength = 0;
 };
 
 // The caption line of one segment: "序号：" + order number, then the straight

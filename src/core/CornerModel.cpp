@@ -110,3 +110,30 @@ std::optional<CornerMarginPreset> presetMarginsForCornerMode(int segmentIndex, C
     }
     return std::nullopt;
 }
+
+std::optional<CornerSegmentProblem> checkSegmentBeforeFeed(const CornerSegmentInput& segment)
+{
+    if (segment.SuitOrderNum.trimmed().isEmpty())
+        return CornerSegmentProblem{CornerSegmentField::SuitOrderNum, QStringLiteral("序号不能为空")};
+    if (segment.handrailSize.trimmed().isEmpty())
+        return CornerSegmentProblem{CornerSegmentField::handrailSize,
+                                    QStringLiteral("扶手长度不能为空，请选择\"尺寸参考\"计算扶手尺寸")};
+    if (segment.cornerMode.trimmed().isEmpty())
+        return CornerSegmentProblem{CornerSegmentField::cornerMode, QStringLiteral("请选择转角类型！")};
+    return std::nullopt;
+}
+
+CornerSizeReference cornerSizeReference(CornerMode mode, double columnWidth, double inputLen)
+{
+    switch (mode) {
+    case CornerMode::NoCorner:
+        return {numberText(inputLen), QStringLiteral("输入长度")};
+    case CornerMode::OneEndShared:
+        return {numberText(GetGuardraillen(false, columnWidth, inputLen)), QStringLiteral("输入长度+立柱宽度/2")};
+    case CornerMode::BothEndsShared:
+        return {numberText(GetGuardraillen(true, columnWidth, inputLen)), QStringLiteral("输入长度+立柱宽度")};
+    case CornerMode::None:
+        break;
+    }
+    return {};
+}

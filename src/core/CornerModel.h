@@ -78,3 +78,20 @@ struct CornerMarginPreset {
 };
 std::optional<CornerMarginPreset> presetMarginsForCornerMode(int segmentIndex, CornerMode mode,
                                                               const CornerValuesInForce& inForce);
+
+// Enter in a segment's 长度 box: the row must have its order number, its
+// 扶手 size and a corner type before the pass runs.
+enum class CornerSegmentField { SuitOrderNum, handrailSize, cornerMode };
+struct CornerSegmentProblem {
+    CornerSegmentField field; // the box to focus
+    QString message;
+};
+std::optional<CornerSegmentProblem> checkSegmentBeforeFeed(const CornerSegmentInput& segment);
+
+// 尺寸参考 of a segment: the guardrail length and its formula text for the
+// reference dialog; both empty without a corner type.
+struct CornerSizeReference {
+    QString guardrailLength;
+    QString formula;
+};
+CornerSizeReference cornerSizeReference(CornerMode mode, double columnWidth, double inputLen);

@@ -301,3 +301,23 @@ TEST(CornerFeed, GlassAndMissingRailsUsePlaceholderRows)
     EXPECT_EQ(rows[4], (corner::TMainMaterSummary{"1*1", "玻璃", "G8", "617.5x1050", "2"}));
     EXPECT_EQ(r.segments[0].caption, "序号：1*1      尺寸:1525x1100    档数:2    立柱间距:637.5");
 }
+
+TEST(CornerFeed, EnterChecksUseTheLayoutLengthComputedLast)
+{
+    CornerBatch batch;
+    EXPECT_DOUBLE_EQ(batch.currentLayoutLength(), 0);
+    ASSERT_TRUE(batch.BatchCornerFeed(workedCornerPiece()).ok());
+    EXPECT_DOUBLE_EQ(batch.currentLayoutLength(), 2025);
+
+    LayoutInput check = workedInput();
+    check.Guardraillen = batch.currentLayoutLength();
+    check.StandPipeSpace = 2024.9;
+    EXPECT_TRUE(enteredValueValid(LayoutField::StandPipeSpace, check));
+    check.StandPipeSpace = 2025;
+    EXPECT_FALSE(enteredValueValid(LayoutField::StandPipeSpace, check));
+
+    CornerPieceInput stopped = workedCornerPiece();
+    stopped.segments[1].inputLen = "100";
+    EXPECT_FALSE(batch.BatchCornerFeed(stopped).ok());
+    EXPECT_DOUBLE_EQ(batch.currentLayoutLength(), 1525);
+}

@@ -142,3 +142,46 @@ TEST(CornerMarker, ShippedFileIsTheDrawnSymbolAndMissingFileFallsBack)
     EXPECT_EQ(fallback.pixel(5, 10), qRgb(0, 0, 0));
     EXPECT_EQ(fallback.pixel(0, 10), qRgb(255, 255, 255));
 }
+
+TEST(CornerModel, SegmentChecksBeforeThePassInOrder)
+{
+    CornerSegmentInput s;
+    s.inputLen = "1500";
+    struct Step {
+        QString CornerSegmentInput::*fill;
+        CornerSegmentField field;
+        const char* message;
+    } steps[] = {
+        {&CornerSegmentInput::SuitOrderNum, CornerSegmentField::SuitOrderNum, "序号不能为空"},
+        {&CornerSegmentInput::handrailSize, CornerSegmentField::handrailSize,
+         "扶手长度不能为空，请选择\"尺寸参考\"计算扶手尺寸"},
+        {&CornerSegmentInput::cornerMode, CornerSegmentField::cornerMode, "请选择转角类型！"},
+    };
+    for (const Step& step : steps) {
+        const auto problem = checkSegmentBeforeFeed(s);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->field, step.field);
+        EXPECT_EQ(problem->message, step.message);
+        s.*step.fill = " x ";
+    }
+    EXPECT_FALSE(checkSegmentBeforeFeed(s));
+}
+
+TEST(CornerModel, SizeReferenceByCornerType)
+{
+    struct Case {
+        CornerMode mode;
+        const char* length;
+        const char* formula;
+    } cases[] = {
+        {CornerMode::NoCorner, "1000", "输入长度"},
+        {CornerMode::OneEndShared, "1025", "输入长度+立柱宽度/2"},
+        {CornerMode::BothEndsShared, "1050", "输入长度+立柱宽度"},
+        {CornerMode::None, "", ""},
+    };
+    for (const Case& c : cases) {
+        const CornerSizeReference r = cornerSizeReference(c.mode, 50, 1000);
+        EXPECT_EQ(r.guardrailLength, c.length);
+        EXPECT_EQ(r.formula, c.formula);
+    }
+}
