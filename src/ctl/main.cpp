@@ -13,6 +13,10 @@ int cmdLayout(CtlContext& ctx, const QStringList& args);
 int cmdProject(CtlContext& ctx, const QStringList& args);
 int cmdCorner(CtlContext& ctx, const QStringList& args);
 int cmdStore(CtlContext& ctx, const QStringList& args);
+int cmdUser(CtlContext& ctx, const QStringList& args);
+int cmdTotals(CtlContext& ctx, const QStringList& args);
+int cmdBackup(CtlContext& ctx, const QStringList& args);
+int cmdRestore(CtlContext& ctx, const QStringList& args);
 
 namespace {
 
@@ -25,6 +29,10 @@ const std::map<QString, CtlCommand>& commands()
         {"project", cmdProject},
         {"corner", cmdCorner},
         {"store", cmdStore},
+        {"user", cmdUser},
+        {"totals", cmdTotals},
+        {"backup", cmdBackup},
+        {"restore", cmdRestore},
     };
     return table;
 }

@@ -11,6 +11,24 @@ bool AppConfig::usesPostgres() const
     return db.driver.trimmed().compare("QPSQL", Qt::CaseInsensitive) == 0;
 }
 
+QString DatabaseConfig::host() const
+{
+    QString h = dataSource.trimmed();
+    const int colon = h.lastIndexOf(':');
+    if (colon > 0)
+        h = h.left(colon);
+    return h.isEmpty() ? QStringLiteral("127.0.0.1") : h;
+}
+
+int DatabaseConfig::port() const
+{
+    const QString ds = dataSource.trimmed();
+    const int colon = ds.lastIndexOf(':');
+    bool ok = false;
+    const int p = colon > 0 ? ds.mid(colon + 1).toInt(&ok) : 0;
+    return ok && p > 0 ? p : 5432;
+}
+
 AppConfig AppConfig::load(const QString& path)
 {
     AppConfig c;

@@ -9,6 +9,11 @@ struct DatabaseConfig {
     QString userID;
     QString password;
     QString dataSource;    // host or host:port (PostgreSQL)
+
+    // The server of DataSource (127.0.0.1 when empty) and its port (5432 when
+    // not given).
+    QString host() const;
+    int port() const;
 };
 
 struct FtpConfig {

@@ -48,15 +48,8 @@ bool TDM::open(const AppConfig& config)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(m_postgres ? "QPSQL" : "QSQLITE", m_connectionName);
         if (m_postgres) {
-            QString host = config.db.dataSource.trimmed();
-            int port = 5432;
-            const int colon = host.lastIndexOf(':');
-            if (colon > 0) {
-                port = host.mid(colon + 1).toInt();
-                host = host.left(colon);
-            }
-            db.setHostName(host.isEmpty() ? QStringLiteral("127.0.0.1") : host);
-            db.setPort(port);
+            db.setHostName(config.db.host());
+            db.setPort(config.db.port());
             db.setDatabaseName(config.db.database.trimmed());
             db.setUserName(config.db.userID);
             db.setPassword(config.db.password);

@@ -57,4 +57,7 @@ TEST(DMConnection, UnreachableServerFailsQuicklyWithoutCrash)
     EXPECT_FALSE(dm.open(c));
     EXPECT_FALSE(dm.openQuery("SELECT 1").has_value());
     EXPECT_EQ(prompt.last(), kDbErrorText);
+    prompt.clear();
+    EXPECT_NE(dm.callProc("insertProject", {{"@proJectName", "x"}, {"@userID", 1}}).error, 0);
+    EXPECT_EQ(prompt.last(), kDbErrorText);
 }
