@@ -110,7 +110,7 @@ CornerPassResult CornerBatch::BatchCornerFeed(const CornerPieceInput& in)
         else if (k > 2)
             startX += previousInputLen;
         previousInputLen = *len.value;
-        if (auto err = computeSegment(in, k, startX, out)) {
+        if (auto err = computeSegment(in, k, *len.value, startX, out)) {
             out.error = err;
             break;
         }
@@ -119,8 +119,8 @@ CornerPassResult CornerBatch::BatchCornerFeed(const CornerPieceInput& in)
     return out;
 }
 
-std::optional<CornerPassError> CornerBatch::computeSegment(const CornerPieceInput& in, int k, double startX,
-                                                           CornerPassResult& out)
+std::optional<CornerPassError> CornerBatch::computeSegment(const CornerPieceInput& in, int k, double inputLen,
+                                                           double startX, CornerPassResult& out)
 {
     const CornerSegmentInput& seg = in.segments[size_t(k - 1)];
     const auto fail = [k](const QString& message) { return CornerPassError{k, message}; };
@@ -128,7 +128,6 @@ std::optional<CornerPassError> CornerBatch::computeSegment(const CornerPieceInpu
     const CornerMode mode = cornerModeFromText(seg.cornerMode);
     if (mode == CornerMode::None)
         return fail(kCornerModeMissingText);
-    const double inputLen = *readBoxNumber(seg.inputLen, QString()).value;
     double layoutLength = layoutLengthFor(mode, in.shared.ColumnWidth, inputLen);
     if (roundsLayoutLength(in.shared, k, mode))
         layoutLength = Round(layoutLength);

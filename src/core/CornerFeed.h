@@ -88,7 +88,8 @@ public:
     CornerDiagram& diagram() { return m_diagram; }
 
 private:
-    std::optional<CornerPassError> computeSegment(const CornerPieceInput& in, int k, double startX,
+    // Segment k (1-based) whose 长度 box reads inputLen; appends it to out.
+    std::optional<CornerPassError> computeSegment(const CornerPieceInput& in, int k, double inputLen, double startX,
                                                   CornerPassResult& out);
 
     CornerDiagram m_diagram;
