@@ -5,6 +5,8 @@
 #include "core/Prompt.h"
 
 #include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -55,6 +57,8 @@ bool TDM::open(const AppConfig& config)
             db.setPassword(config.db.password);
             db.setConnectOptions(QStringLiteral("connect_timeout=2"));
         } else {
+            // A first start creates the folder of the database file too.
+            QDir().mkpath(QFileInfo(config.db.database).absolutePath());
             db.setDatabaseName(config.db.database);
             // Another client may hold the write lock for a moment.
             db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));

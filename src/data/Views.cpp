@@ -28,6 +28,15 @@ QString positionExpr(const TDM& dm, const QString& expr, const QString& needle)
 
 namespace {
 
+// The key stored as text in a result row (empty for an absent material) as an
+// integer the join can look up; NULL when it is no key.
+QString keyExpr(const TDM& dm, const QString& expr)
+{
+    if (dm.isPostgres())
+        return QStringLiteral("(CASE WHEN TRIM(%1) ~ '^[0-9]{1,9}$' THEN CAST(TRIM(%1) AS INTEGER) END)").arg(expr);
+    return QStringLiteral("CAST(NULLIF(TRIM(%1), '') AS INTEGER)").arg(expr);
+}
+
 // One production row per result row of the category: all sets of the bill
 // (count and bays times GuardrailPin); rows of absent materials (count 0)
 // are left out.
@@ -44,11 +53,12 @@ QString feedView(const TDM& dm, int category, bool numericSize, const QString& e
                "c.MainmaterialTypeName AS mainmater%6 "
                "FROM subfieldMaterResult r "
                "JOIN DetailBill b ON b.DetailBillID = r.DetailBillID "
-               "JOIN mainmaterial m ON CAST(m.mainmaterialID AS TEXT) = TRIM(r.mainmaterialID) "
+               "JOIN mainmaterial m ON m.mainmaterialID = %7 "
                "JOIN mainMaterCategory c ON c.MainmaterialTypeID = m.MainMaterialTypeID "
                "WHERE m.MainMaterialTypeID = %1 AND %5 <> 0")
         .arg(category)
-        .arg(size, numberExpr(dm, "b.subfield"), pin, numberExpr(dm, "r.count"), extraColumns);
+        .arg(size, numberExpr(dm, "b.subfield"), pin, numberExpr(dm, "r.count"), extraColumns,
+             keyExpr(dm, "r.mainmaterialID"));
 }
 
 } // namespace
@@ -73,12 +83,13 @@ void createViews(TDM& dm)
     dm.run(feedView(dm, 17, false, ", b.StandPipeSpace"));
 
     dm.run(QStringLiteral(
-        "CREATE VIEW subfieldMaterResult_view AS "
-        "SELECT r.ResultID, r.projectID, r.DetailBillID, r.SuitOrderNum, r.mainmaterialID, r.mainmaterialName, "
-        "m.MainMaterialTypeID, c.MainmaterialTypeName, r.Size, r.count "
-        "FROM subfieldMaterResult r "
-        "JOIN mainmaterial m ON CAST(m.mainmaterialID AS TEXT) = TRIM(r.mainmaterialID) "
-        "JOIN mainMaterCategory c ON c.MainmaterialTypeID = m.MainMaterialTypeID"));
+               "CREATE VIEW subfieldMaterResult_view AS "
+               "SELECT r.ResultID, r.projectID, r.DetailBillID, r.SuitOrderNum, r.mainmaterialID, r.mainmaterialName, "
+               "m.MainMaterialTypeID, c.MainmaterialTypeName, r.Size, r.count "
+               "FROM subfieldMaterResult r "
+               "JOIN mainmaterial m ON m.mainmaterialID = %1 "
+               "JOIN mainMaterCategory c ON c.MainmaterialTypeID = m.MainMaterialTypeID")
+               .arg(keyExpr(dm, "r.mainmaterialID")));
 
     // Parts of a project: the project-wide bindings with their total, and the
     // parts bound to single bills, one per set of the bill.
