@@ -1,26 +1,46 @@
 // The desktop client. Takes no arguments; Config.ini beside the program.
+// Start-up: configuration, the data module (its connection failure is shown
+// as "fail" and start-up goes on), the login, then the main window.
+#include "core/DiagramCanvas.h"
 #include "data/Config.h"
 #include "data/DM.h"
-#include "core/DiagramCanvas.h"
+#include "data/Session.h"
+#include "store/FileStore.h"
+#include "ui/shell/AppContext.h"
+#include "ui/shell/MessageBoxPrompt.h"
+#include "ui/shell/Startup.h"
+#include "ui/shell/Tfrm_main.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QMessageBox>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("guardrail");
     QCoreApplication::setOrganizationName("Talvik");
-    installFontSubstitutions();
     QApplication::setApplicationDisplayName(QStringLiteral("Talvik智能护栏系统"));
+    installFontSubstitutions();
+    installUiFont();
 
-    TDM dm;
-    if (!dm.open(AppConfig::loadFromProgramFolder()))
-        QMessageBox::information(nullptr, QString(), QStringLiteral("fail"));
+    MessageBoxPrompt prompt;
+    Session session;
+    session.DrawScale = 10;
+    const AppConfig config = AppConfig::loadFromProgramFolder();
+    session.CompanyTitle = config.companyName;
 
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Talvik智能护栏系统"));
-    w.showMaximized();
+    TDM dm(&prompt);
+    if (!dm.open(config)) {
+        std::fprintf(stderr, "database: %s\n", dm.lastError().toUtf8().constData());
+        prompt.information(QStringLiteral("fail"));
+    }
+
+    AppContext ctx{dm, prompt, session, config, [config] { return makeFileStore(config); }};
+    if (!runLogin(ctx))
+        return 0;
+
+    Tfrm_main mainWindow(ctx);
+    prompt.setParent(&mainWindow);
+    mainWindow.showMaximized();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "Tfrm_firstAdmin.h"
 
 #include "AppContext.h"
+#include "BusyWindow.h"
 #include "WindowRoutines.h"
 #include "core/Prompt.h"
 #include "data/DM.h"
@@ -74,9 +75,11 @@ bool Tfrm_firstAdmin::saveClick()
     if (EditText(repeatEdit) != password)
         return refuse(repeatEdit, QStringLiteral("两次输入的密码不一致"));
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const AddUserResult added = addUser(m_ctx.dm, UserFields{name, password, EditText(usernameEdit), {}, {}}, true);
-    QApplication::restoreOverrideCursor();
+    AddUserResult added;
+    {
+        BusyWindow busy(this);
+        added = addUser(m_ctx.dm, UserFields{name, password, EditText(usernameEdit), {}, {}}, true);
+    }
     if (!added.userID) {
         m_ctx.prompt.error(kProcFailedText);
         return false;

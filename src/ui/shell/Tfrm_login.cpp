@@ -1,6 +1,7 @@
 #include "Tfrm_login.h"
 
 #include "AppContext.h"
+#include "BusyWindow.h"
 #include "WindowRoutines.h"
 #include "core/Prompt.h"
 #include "data/DM.h"
@@ -26,26 +27,6 @@ QPushButton* plainButton(const QString& caption, QWidget* parent)
     b->setMinimumWidth(90);
     return b;
 }
-
-// Checking a password takes a noticeable moment (argon2id): the window takes
-// no input and shows a wait cursor meanwhile.
-class BusyDialog {
-public:
-    explicit BusyDialog(QWidget* w) : m_w(w)
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_w->setEnabled(false);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    ~BusyDialog()
-    {
-        m_w->setEnabled(true);
-        QApplication::restoreOverrideCursor();
-    }
-
-private:
-    QWidget* m_w;
-};
 
 } // namespace
 
@@ -129,7 +110,8 @@ bool Tfrm_login::BitBtn1Click()
     const QString password = EditText(Edit2);
     std::optional<int> userID;
     try {
-        BusyDialog busy(this);
+        // argon2id takes a noticeable moment per stored row.
+        BusyWindow busy(this);
         userID = verifyLogin(m_ctx.dm, name, password);
     } catch (const DbError&) {
         // The database cannot be read (for instance unreachable since
