@@ -4,6 +4,9 @@
 #include "support/BillFixture.h"
 #include "support/TestDb.h"
 
+#include "core/DiagramCanvas.h"
+#include "core/DivisionDiagram.h"
+#include "core/GuardrailLayout.h"
 #include "data/Session.h"
 #include "store/FileStore.h"
 #include "ui/shell/AppContext.h"
@@ -11,7 +14,6 @@
 #include <QApplication>
 #include <QWidget>
 #include <QImage>
-#include <QPainter>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -31,24 +33,31 @@ protected:
                                                       }});
     }
 
-    // A diagram in the configured store under the bill's name.
-    QImage putDiagram(int detailBillID, QSize size = QSize(600, 249))
+    // The division diagram of a straight piece of that length, stored in the
+    // configured store under the bill's name, as the editors store it.
+    QImage putDiagram(int detailBillID, double length = 2400)
     {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter p(&image);
-        p.setPen(QPen(Qt::black, 2));
-        p.drawRect(10, 20, size.width() - 20, size.height() - 60);
-        for (int x = 60; x < size.width() - 20; x += 50)
-            p.drawLine(x, 20, x, size.height() - 40);
-        p.end();
-        const QString path = tempDir.filePath(QStringLiteral("BillID_%1.bmp").arg(detailBillID));
+        LayoutInput in;
+        in.Guardraillen = length;
+        in.GuardrailHeight = 1100;
+        in.LeftValue = in.Rightvalue = in.TopValue = in.lowerValue = 100;
+        in.ColumnMaxSpace = 1200;
+        in.StandPipeSpace = in.FixedValue = 110;
+        in.HandrailWidth = 50;
+        in.ColumnWidth = 50;
+        in.CrosspieceWidth = 20;
+        in.standpipeWidth = 20;
+        GuardrailLayout g;
+        EXPECT_TRUE(AccountingGuardrail(in, g));
+        DiagramCanvas canvas;
+        drawGuardrail(canvas, in, g);
+        const QImage image = exportBitmap(canvas.image(), length);
+        const QString name = QStringLiteral("BillID_%1.bmp").arg(detailBillID);
+        const QString path = tempDir.filePath(name);
         EXPECT_TRUE(image.save(path, "BMP"));
         auto store = makeFileStore(storeConfig);
         EXPECT_TRUE(store->InitFtpClient()) << store->lastError().toStdString();
-        EXPECT_TRUE(store->SendFtpFile(path, QStringLiteral("BillID_%1.bmp").arg(detailBillID),
-                                       FileStore::Folder::BillBmp))
-            << store->lastError().toStdString();
+        EXPECT_TRUE(store->SendFtpFile(path, name, FileStore::Folder::BillBmp)) << store->lastError().toStdString();
         return image;
     }
 
