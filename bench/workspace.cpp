@@ -2,8 +2,6 @@
 // the grid (as a project click or an editor's refresh does), and a bill
 // click (results, bindings and the diagram from the local folder store).
 #include "core/DiagramCanvas.h"
-#include "core/DivisionDiagram.h"
-#include "core/GuardrailLayout.h"
 #include "core/Prompt.h"
 #include "data/DM.h"
 #include "data/Session.h"
@@ -11,6 +9,7 @@
 #include "ui/grid/DataGrid.h"
 #include "ui/shell/AppContext.h"
 #include "ui/workspace/Tfrm_Feeding.h"
+#include "support/SampleDiagram.h"
 
 #include <QApplication>
 #include <QSqlQuery>
@@ -98,24 +97,10 @@ struct Fixture {
     // A 20 m piece: the widest diagram a straight bill has.
     void storeDiagram()
     {
-        LayoutInput in;
-        in.Guardraillen = 20000;
-        in.GuardrailHeight = 1100;
-        in.LeftValue = in.Rightvalue = in.TopValue = in.lowerValue = 100;
-        in.ColumnMaxSpace = 1200;
-        in.StandPipeSpace = in.FixedValue = 110;
-        in.HandrailWidth = 50;
-        in.ColumnWidth = 50;
-        in.CrosspieceWidth = 20;
-        in.standpipeWidth = 20;
-        GuardrailLayout g;
-        if (!AccountingGuardrail(in, g))
-            qFatal("layout failed");
-        DiagramCanvas canvas;
-        drawGuardrail(canvas, in, g);
+        const QImage image = sampleDiagram(20000);
         const QString name = QStringLiteral("BillID_%1.bmp").arg(clickedBill);
         const QString path = dir.filePath(name);
-        exportBitmap(canvas.image(), in.Guardraillen).save(path, "BMP");
+        image.save(path, "BMP");
         auto store = makeFileStore(config);
         if (!store->InitFtpClient() || !store->SendFtpFile(path, name, FileStore::Folder::BillBmp))
             qFatal("cannot store the diagram: %s", qPrintable(store->lastError()));

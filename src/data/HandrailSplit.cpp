@@ -5,11 +5,10 @@
 
 HandrailResultRow handrailResultRow(TDM& dm, int projectID, int detailBillID)
 {
-    QSqlQuery q = dm.run(QStringLiteral(
+    const RecordSet rs = RecordSet::read(dm, QStringLiteral(
         "select * from subfieldMaterResult_view where projectid = ? and DetailBillID = ? and MainMaterialTypeID = ? "
         "order by ResultID"),
         {projectID, detailBillID, 11});
-    const RecordSet rs = RecordSet::fromQuery(q);
     HandrailResultRow row;
     if (rs.isEmpty())
         return row;

@@ -2,45 +2,38 @@
 
 namespace {
 
-QString likePattern(const QString& filter)
+// Adds the name search ("%" and "_" stay pattern characters) and the order.
+RecordSet readProjects(TDM& dm, QString sql, QVariantList params, const QString& nameColumn, const QString& nameFilter,
+                       const QString& order)
 {
-    return QLatin1Char('%') + filter + QLatin1Char('%');
+    if (!nameFilter.isEmpty()) {
+        sql += QStringLiteral(" %1 %2 ?").arg(nameColumn, dm.likeOperator());
+        params << QString(QLatin1Char('%') + nameFilter + QLatin1Char('%'));
+    }
+    return RecordSet::read(dm, sql + QStringLiteral(" order by ") + order, params);
 }
 
 } // namespace
 
 RecordSet ownProjects(TDM& dm, int userID, const QString& nameFilter)
 {
-    QString sql = QStringLiteral(
+    const QString sql = QStringLiteral(
         "select ROW_NUMBER() OVER (ORDER BY a.projectID ASC) AS ROWNUM, a.*, b.username AS username "
         "from mainproject a, projectuser b where a.userid = b.userid and a.userID = ?");
-    QVariantList params{userID};
-    if (!nameFilter.isEmpty()) {
-        sql += QStringLiteral(" and a.projectname %1 ?").arg(dm.likeOperator());
-        params << likePattern(nameFilter);
-    }
-    sql += QStringLiteral(" order by a.projectID");
-    QSqlQuery q = dm.run(sql, params);
-    return RecordSet::fromQuery(q);
+    return readProjects(dm, sql, {userID}, QStringLiteral("and a.projectname"), nameFilter, QStringLiteral("a.projectID"));
 }
 
 RecordSet openableProjects(TDM& dm, int userID, const QString& nameFilter)
 {
-    QString sql = QStringLiteral(
+    const QString sql = QStringLiteral(
         "select ROW_NUMBER() OVER (ORDER BY username ASC) AS ROWNUM, v1.* from "
         "(select a.*, b.username AS username from mainproject a, projectuser b "
         " where a.userid = b.userid and a.userID = ? "
         " union all "
         " select a.*, b.username AS username from mainproject a, projectuser b "
-        " where a.userid = b.userid and a.projectID in (select projectID from userDataAuth where userid = ?)) v1 ");
-    QVariantList params{userID, userID};
-    if (!nameFilter.isEmpty()) {
-        sql += QStringLiteral("where v1.projectname %1 ? ").arg(dm.likeOperator());
-        params << likePattern(nameFilter);
-    }
-    sql += QStringLiteral("order by username, v1.projectID");
-    QSqlQuery q = dm.run(sql, params);
-    return RecordSet::fromQuery(q);
+        " where a.userid = b.userid and a.projectID in (select projectID from userDataAuth where userid = ?)) v1");
+    return readProjects(dm, sql, {userID, userID}, QStringLiteral("where v1.projectname"), nameFilter,
+                        QStringLiteral("username, v1.projectID"));
 }
 
 ProcResult insertProject(TDM& dm, int userID, const NewProject& project)

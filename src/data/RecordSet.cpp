@@ -1,5 +1,7 @@
 #include "RecordSet.h"
 
+#include "DM.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QSqlRecord>
@@ -19,6 +21,12 @@ RecordSet RecordSet::fromQuery(QSqlQuery& query)
         rs.rows.push_back(std::move(row));
     }
     return rs;
+}
+
+RecordSet RecordSet::read(TDM& dm, const QString& sql, const QVariantList& params)
+{
+    QSqlQuery q = dm.run(sql, params);
+    return fromQuery(q);
 }
 
 int RecordSet::column(const QString& field) const

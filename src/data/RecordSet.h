@@ -8,11 +8,15 @@
 #include <QVariant>
 #include <QVector>
 
+class TDM;
+
 struct RecordSet {
     QStringList fields;
     QVector<QVector<QVariant>> rows;
 
     static RecordSet fromQuery(QSqlQuery& query);
+    // Runs the statement (bound parameters) and keeps its rows; throws DbError.
+    static RecordSet read(TDM& dm, const QString& sql, const QVariantList& params = {});
 
     int rowCount() const { return int(rows.size()); }
     bool isEmpty() const { return rows.isEmpty(); }

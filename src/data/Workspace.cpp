@@ -13,42 +13,38 @@ RecordSet openedProjects(TDM& dm, const QList<int>& projectIDs)
     const QString sql = QStringLiteral(
         "select a.*, b.username AS username from mainproject a, projectuser b "
         "where a.userid = b.userid and a.projectid in (%1) order by a.projectID").arg(marks.join(','));
-    QSqlQuery q = dm.run(sql, params);
-    return RecordSet::fromQuery(q);
+    return RecordSet::read(dm, sql, params);
 }
 
 RecordSet detailBills(TDM& dm, int projectID)
 {
     // Only the columns the grid shows or the buttons use: a project may have
     // thousands of bills of some seventy columns each.
-    QSqlQuery q = dm.run(QStringLiteral(
+    return RecordSet::read(dm, QStringLiteral(
         "select a.Guardraillen || 'X' || a.GuardrailHeight AS Guardrailsize, a.DetailBillID, a.projectID, "
         "a.SuitOrderNum, a.Guardraillen, a.GuardrailHeight, a.inputLen, a.GuardrailPin, a.GuardrailColor, "
         "a.subfield, a.handrailname, a.ColumnName, a.CrosspieceName, a.standpipeName, a.glassName, "
         "a.conerSetNum, a.cornerMode "
         "from DetailBill a where a.projectID = ? order by a.DetailBillID"),
         {projectID});
-    return RecordSet::fromQuery(q);
 }
 
 RecordSet materialResults(TDM& dm, int detailBillID)
 {
-    QSqlQuery q = dm.run(QStringLiteral(
+    return RecordSet::read(dm, QStringLiteral(
         "select * from subfieldMaterResult_view a where a.detailbillID = ? order by a.MainMaterialTypeID, a.ResultID"),
         {detailBillID});
-    return RecordSet::fromQuery(q);
 }
 
 RecordSet projectBindings(TDM& dm, int projectID)
 {
-    QSqlQuery q = dm.run(QStringLiteral(
+    return RecordSet::read(dm, QStringLiteral(
         "select ROW_NUMBER() OVER (ORDER BY c.MainmaterialTypeID, a.mountBindPartsID) AS rownum, a.*, b.partsName, "
         "b.PartsQuality, b.PartsUsed, b.Dusting, c.MainmaterialTypeID "
         "from mountBindParts a, PartsTab b, mainMaterCategory c "
         "where a.projectID = ? and a.partsID = b.partsID and a.bindmode = c.MainmaterialTypeName "
         "order by c.MainmaterialTypeID, a.mountBindPartsID"),
         {projectID});
-    return RecordSet::fromQuery(q);
 }
 
 void deleteDetailBill(TDM& dm, int detailBillID)

@@ -2,11 +2,9 @@
 // Window tests on both databases: a session of a logged-in user, the
 // context windows get, and a way to answer the modal dialog a click opens.
 #include "support/BillFixture.h"
+#include "support/SampleDiagram.h"
 #include "support/TestDb.h"
 
-#include "core/DiagramCanvas.h"
-#include "core/DivisionDiagram.h"
-#include "core/GuardrailLayout.h"
 #include "data/Session.h"
 #include "store/FileStore.h"
 #include "ui/shell/AppContext.h"
@@ -37,21 +35,8 @@ protected:
     // configured store under the bill's name, as the editors store it.
     QImage putDiagram(int detailBillID, double length = 2400)
     {
-        LayoutInput in;
-        in.Guardraillen = length;
-        in.GuardrailHeight = 1100;
-        in.LeftValue = in.Rightvalue = in.TopValue = in.lowerValue = 100;
-        in.ColumnMaxSpace = 1200;
-        in.StandPipeSpace = in.FixedValue = 110;
-        in.HandrailWidth = 50;
-        in.ColumnWidth = 50;
-        in.CrosspieceWidth = 20;
-        in.standpipeWidth = 20;
-        GuardrailLayout g;
-        EXPECT_TRUE(AccountingGuardrail(in, g));
-        DiagramCanvas canvas;
-        drawGuardrail(canvas, in, g);
-        const QImage image = exportBitmap(canvas.image(), length);
+        const QImage image = sampleDiagram(length);
+        EXPECT_FALSE(image.isNull());
         const QString name = QStringLiteral("BillID_%1.bmp").arg(detailBillID);
         const QString path = tempDir.filePath(name);
         EXPECT_TRUE(image.save(path, "BMP"));
