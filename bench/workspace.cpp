@@ -6,12 +6,15 @@
 #include "data/DM.h"
 #include "data/Session.h"
 #include "store/FileStore.h"
+#include "store/LocalFolderStore.h"
 #include "ui/grid/DataGrid.h"
 #include "ui/shell/AppContext.h"
 #include "ui/workspace/Tfrm_Feeding.h"
 #include "support/SampleDiagram.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -32,11 +35,16 @@ struct Fixture {
     std::unique_ptr<AppContext> ctx;
     int projectID = 0;
     int clickedBill = 0;
+    QString storeFolder;   // this run's folder in the local store
+
+    ~Fixture() { QDir(storeFolder).removeRecursively(); }
 
     Fixture()
     {
         config = AppConfig::load(QString());
         config.db.database = dir.filePath("bench.sqlite");
+        config.ftp.billIDbmpPath = QStringLiteral("bench-") + QFileInfo(dir.path()).fileName();
+        storeFolder = LocalFolderStore::defaultRoot() + QLatin1Char('/') + config.ftp.billIDbmpPath;
         if (!dm.open(config))
             qFatal("cannot open the database: %s", qPrintable(dm.lastError()));
         session.CurrentUser.userID = "1";

@@ -7,9 +7,12 @@
 
 #include "data/Session.h"
 #include "store/FileStore.h"
+#include "store/LocalFolderStore.h"
 #include "ui/shell/AppContext.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 #include <QImage>
 #include <QTimer>
@@ -26,9 +29,20 @@ protected:
         session.CurrentUser.logname = "alice";
         session.LoginAccepted = true;
         storeConfig = config;
+        // A folder of its own in the local store: bill IDs start at 1 in
+        // every test's fresh database.
+        storeConfig.ftp.billIDbmpPath = QStringLiteral("ui-test-") + QFileInfo(tempDir.path()).fileName();
         ctx = std::make_unique<AppContext>(AppContext{*dm, prompt, session, config, [this] {
                                                           return makeFileStore(storeConfig);
                                                       }});
+    }
+
+    void TearDown() override
+    {
+        // The local store's folder of this test (never the root itself).
+        const QString folder = QStringLiteral("ui-test-") + QFileInfo(tempDir.path()).fileName();
+        QDir(LocalFolderStore::defaultRoot() + QLatin1Char('/') + folder).removeRecursively();
+        DbTest::TearDown();
     }
 
     // The division diagram of a straight piece of that length, stored in the

@@ -13,7 +13,19 @@
 
 namespace {
 const QString kNoRecord = QStringLiteral("当前没有记录");
-}
+
+// The file a user would have chosen; empty: cancelled.
+struct ChosenFile : FileDialogs {
+    QString saveFileName(QWidget*, const QString& filter, const QString& suffix) override
+    {
+        EXPECT_EQ(filter, QStringLiteral("BMP文件(*.BMP)"));
+        EXPECT_EQ(suffix, "BMP");
+        return path;
+    }
+    QString openFileName(QWidget*, const QString&) override { return {}; }
+    QString path;
+};
+} // namespace
 
 class WorkspaceWindowTest : public UiTest {
 protected:
@@ -190,7 +202,9 @@ TEST_P(WorkspaceWindowTest, ExportWritesTheShownDiagramAsBitmap)
     const QImage stored = putDiagram(corner, 3000);
     w.DBGrid3CellClick();
     const QString target = tempDir.filePath("export.BMP");
-    w.setExportPathChooser([&] { return target; });
+    ChosenFile chosen;
+    chosen.path = target;
+    w.setFileDialogs(&chosen);
     w.exportDiagramClick();
     EXPECT_TRUE(prompt.log.empty()) << prompt.last().toStdString();
     QImage written(target);
@@ -199,7 +213,7 @@ TEST_P(WorkspaceWindowTest, ExportWritesTheShownDiagramAsBitmap)
 
     // Cancelled: nothing written.
     QFile::remove(target);
-    w.setExportPathChooser([] { return QString(); });
+    chosen.path.clear();
     w.exportDiagramClick();
     EXPECT_FALSE(QFile::exists(target));
 }

@@ -9,7 +9,6 @@
 #include "ui/projects/Tfrm_openProject.h"
 #include "ui/shell/AppContext.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -400,19 +399,6 @@ void Tfrm_Feeding::deleteFeedingClick()
     loadDetailBill(m_ctx.session.CurrentProjectID);
 }
 
-QString Tfrm_Feeding::askExportPath()
-{
-    if (m_chooseExportPath)
-        return m_chooseExportPath();
-    QFileDialog dialog(this, QStringLiteral("导出分栏图"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("BMP"));
-    dialog.setNameFilter(QStringLiteral("BMP文件(*.BMP)"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
-
 void Tfrm_Feeding::exportDiagramClick()
 {
     if (!m_bills->isLoaded())
@@ -425,7 +411,7 @@ void Tfrm_Feeding::exportDiagramClick()
         m_ctx.prompt.information(StoreMessages::kDiagramNotFound);
         return;
     }
-    const QString path = askExportPath();
+    const QString path = m_fileDialogs->saveFileName(this, QStringLiteral("BMP文件(*.BMP)"), QStringLiteral("BMP"));
     if (path.isEmpty())
         return;
     if (!m_diagram.save(path, "BMP"))

@@ -5,9 +5,10 @@
 //
 // The bill editors call back after saving: loadDetailBill(CurrentProjectID),
 // then DBGrid3CellClick(), so that the workspace shows the new state.
+#include "ui/shell/FileDialogs.h"
+
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 class DataGrid;
 class QLabel;
@@ -48,8 +49,8 @@ public:
     void directBindClick();       // 直接绑定配件 (hidden)
     void paramsClick();           // 设置
 
-    // Where 导出分栏图 writes; the default asks with a save dialog. Empty: cancelled.
-    void setExportPathChooser(std::function<QString()> chooser) { m_chooseExportPath = std::move(chooser); }
+    // Where 导出分栏图 asks for its file; the desktop's dialogs by default.
+    void setFileDialogs(FileDialogs* dialogs) { m_fileDialogs = dialogs; }
 
     QTreeWidget* projectTree() const { return m_tree; }
     DataGrid* billsGrid() const { return m_bills; }
@@ -68,7 +69,6 @@ private:
     void showDiagram();
     bool projectSelected() const;
     void notAvailableYet(const QString& caption);
-    QString askExportPath();
 
     AppContext& m_ctx;
     QTreeWidget* m_tree;
@@ -82,5 +82,6 @@ private:
     QLabel* m_diagramLabel;
     QPushButton* m_directBind = nullptr;
     QImage m_diagram;
-    std::function<QString()> m_chooseExportPath;
+    QtFileDialogs m_desktopDialogs;
+    FileDialogs* m_fileDialogs = &m_desktopDialogs;
 };
