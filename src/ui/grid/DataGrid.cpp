@@ -1,6 +1,7 @@
 #include "DataGrid.h"
 
-#include "ui/shell/WindowRoutines.h"
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -68,12 +69,33 @@ private:
 };
 
 
+namespace {
+
+// Rows a grid that has not been laid out yet counts as its screen.
+constexpr int kUnlaidRows = 40;
+
+// Keeps the widest text drawn per column, for FitGridColumns.
+class MeasuringDelegate : public QStyledItemDelegate {
+public:
+    explicit MeasuringDelegate(DataGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        m_grid->MeasureGridCell(index.column(), index.data(Qt::DisplayRole).toString());
+    }
+
+private:
+    DataGrid* m_grid;
+};
+
+} // namespace
+
 DataGrid::DataGrid(QWidget* parent)
     : QTableView(parent)
     , m_model(new RecordModel(this))
 {
     setModel(m_model);
-    installGridMeasure(this);
+    setItemDelegate(new MeasuringDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -89,6 +111,7 @@ DataGrid::DataGrid(QWidget* parent)
 void DataGrid::setColumns(const QList<GridColumn>& columns)
 {
     m_model->setColumns(columns);
+    m_widest.clear();
 }
 
 void DataGrid::setRecords(RecordSet records)
@@ -146,6 +169,36 @@ void DataGrid::setRowColor(std::function<QColor(const RecordSet&, int)> color)
 
 void DataGrid::FitGridColumns(int margin)
 {
-    if (m_loaded)
-        ::FitGridColumns(this, margin);
+    if (!m_loaded)
+        return;
+    // The rows on screen count as drawn even before they are painted; a grid
+    // not laid out yet counts its first screenful.
+    int first = 0;
+    int last = std::min(rowCount(), kUnlaidRows) - 1;
+    const int height = viewport()->height();
+    if (height > 0 && rowCount() > 0) {
+        first = std::max(0, rowAt(0));
+        last = rowAt(height - 1);
+        if (last < 0)
+            last = rowCount() - 1;
+    }
+    for (int row = first; row <= last; ++row)
+        for (int c = 0; c < m_model->columnCount(); ++c)
+            MeasureGridCell(c, m_model->index(row, c).data().toString());
+
+    const QFontMetrics titleMetrics(horizontalHeader()->font());
+    const int cellPad = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        if (isColumnHidden(c))
+            continue;
+        const int text = m_model->column(c).field.isEmpty() ? 0 : m_widest.value(c, 0) + cellPad;
+        setColumnWidth(c, std::max(text, horizontalHeader()->sectionSizeHint(c)) + margin);
+    }
+    viewport()->update();
+}
+
+void DataGrid::MeasureGridCell(int column, const QString& text)
+{
+    int& widest = m_widest[column];
+    widest = std::max(widest, fontMetrics().horizontalAdvance(text));
 }

@@ -1,10 +1,13 @@
 #pragma once
 // A read-only grid bound to the rows of one query. Columns name a caption and
-// a field; rows can be coloured; columns are sized by the shared
-// MeasureGridCell / FitGridColumns routines.
+// a field; rows can be coloured. Columns are sized from the widest text drawn
+// so far per column (MeasureGridCell while painting, and the rows on screen
+// at the time of the fit), never by reading every row: a project's bills grid
+// may hold thousands.
 #include "data/RecordSet.h"
 
 #include <QColor>
+#include <QHash>
 #include <QTableView>
 #include <functional>
 
@@ -38,9 +41,11 @@ public:
     // Text colour per row (for example red for corner bills).
     void setRowColor(std::function<QColor(const RecordSet&, int row)> color);
 
-    // Every visible column gets max(widest text, title) + margin; nothing
-    // before the first load.
+    // Every visible column gets max(widest drawn text, title) + margin;
+    // nothing before the first load.
     void FitGridColumns(int margin = 5);
+    // Remembers the width of a text drawn in the column.
+    void MeasureGridCell(int column, const QString& text);
 
 signals:
     // A cell was clicked (or a row activated with Enter).
@@ -48,5 +53,6 @@ signals:
 
 private:
     RecordModel* m_model;
+    QHash<int, int> m_widest;   // column -> pixels of the widest drawn text
     bool m_loaded = false;
 };
