@@ -45,6 +45,7 @@ QLineEdit* readOnlyBox(QWidget* parent)
 {
     auto* e = new QLineEdit(parent);
     e->setReadOnly(true);
+    e->setFocusPolicy(Qt::ClickFocus);   // the keyboard starts in 序号
     return e;
 }
 

@@ -91,12 +91,15 @@ Tfrm_Feeding::Tfrm_Feeding(AppContext& ctx, QWidget* parent)
     top->setStretchFactor(0, 1);
     top->setStretchFactor(1, 4);
     top->setStretchFactor(2, 3);
-    top->setSizes({220, 700, 500});
+    top->setSizes({270, 650, 500});
     auto* main = new QSplitter(Qt::Vertical, this);
     main->addWidget(top);
     main->addWidget(m_diagramTab);
     main->setStretchFactor(0, 3);
-    main->setStretchFactor(1, 2);
+    main->setStretchFactor(1, 1);
+    // Room for a straight bill's diagram (135 pixels) and the scroll bar.
+    m_diagramTab->setMinimumHeight(210);
+    main->setSizes({540, 230});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
