@@ -1,6 +1,6 @@
 // The desktop client. Takes no arguments; Config.ini beside the program.
-// Start-up: configuration, the data module (its connection failure is shown
-// as "fail" and start-up goes on), the login, then the main window.
+// Start-up: configuration, the data module, the login, then the main window;
+// without a login the process ends.
 #include "core/DiagramCanvas.h"
 #include "data/Config.h"
 #include "data/DM.h"
@@ -12,7 +12,6 @@
 #include "ui/shell/Tfrm_main.h"
 
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -30,10 +29,7 @@ int main(int argc, char** argv)
     session.CompanyTitle = config.companyName;
 
     TDM dm(&prompt);
-    if (!dm.open(config)) {
-        std::fprintf(stderr, "database: %s\n", dm.lastError().toUtf8().constData());
-        prompt.information(QStringLiteral("fail"));
-    }
+    openDataModule(dm, config, prompt);
 
     AppContext ctx{dm, prompt, session, config, [config] { return makeFileStore(config); }};
     if (!runLogin(ctx))

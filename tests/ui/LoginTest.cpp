@@ -206,7 +206,7 @@ TEST_P(LoginTest, ExistingUsersGoStraightToTheLoginAndExitEndsIt)
 
 INSTANTIATE_DB_TEST(LoginTest);
 
-TEST(LoginWithoutDatabase, ReportsTheDatabaseAndStaysOpen)
+TEST(LoginWithoutDatabase, FailAtStartThenTheLoginReportsTheDatabase)
 {
     AppConfig config = AppConfig::load(QString());
     config.db.driver = "QPSQL";
@@ -214,7 +214,9 @@ TEST(LoginWithoutDatabase, ReportsTheDatabaseAndStaysOpen)
     config.db.database = "none";
     ScriptedPrompt prompt;
     TDM dm(&prompt);
-    ASSERT_FALSE(dm.open(config));
+    ASSERT_FALSE(openDataModule(dm, config, prompt));
+    EXPECT_EQ(prompt.texts(), QStringList{"fail"});
+    prompt.clear();
     Session session;
     AppContext ctx{dm, prompt, session, config, [] { return std::unique_ptr<FileStore>(); }};
     Tfrm_login login(ctx);
@@ -224,4 +226,14 @@ TEST(LoginWithoutDatabase, ReportsTheDatabaseAndStaysOpen)
     EXPECT_EQ(prompt.texts(), QStringList{kDbErrorText});
     EXPECT_FALSE(session.LoginAccepted);
     EXPECT_EQ(login.result(), 0);
+
+    // Start-up goes on to the login window (no administrator dialog) and
+    // ends without a login when the user gives up.
+    bool sawLogin = false;
+    whenModal<Tfrm_login>([&](Tfrm_login* w) {
+        sawLogin = true;
+        w->BitBtn2->click();
+    });
+    EXPECT_FALSE(runLogin(ctx));
+    EXPECT_TRUE(sawLogin);
 }

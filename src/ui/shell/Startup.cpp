@@ -3,11 +3,13 @@
 #include "AppContext.h"
 #include "Tfrm_firstAdmin.h"
 #include "Tfrm_login.h"
+#include "core/Prompt.h"
 #include "data/DM.h"
 #include "data/Users.h"
 
 #include <QApplication>
 #include <QFont>
+#include <cstdio>
 #include <QLineEdit>
 
 namespace {
@@ -22,6 +24,15 @@ bool needsAdministrator(TDM& dm)
     }
 }
 } // namespace
+
+bool openDataModule(TDM& dm, const AppConfig& config, Prompt& prompt)
+{
+    if (dm.open(config))
+        return true;
+    std::fprintf(stderr, "database: %s\n", dm.lastError().toUtf8().constData());
+    prompt.information(QStringLiteral("fail"));
+    return false;
+}
 
 bool runLogin(AppContext& ctx)
 {
