@@ -78,6 +78,17 @@ TEST_P(ProjectWindowsTest, SearchShowsMatchingProjectsAndAnEmptyGridForNoMatch)
     EXPECT_EQ(w.grid()->rowCount(), 0);
 }
 
+TEST_P(ProjectWindowsTest, ALostConnectionEmptiesTheListWithTheConnectionMessage)
+{
+    insertTestProject(*dm, userID, "P");
+    Tfrm_Quellar w(*ctx);
+    ASSERT_EQ(w.grid()->rowCount(), 1);
+    dm->close();
+    w.queryByName();
+    EXPECT_EQ(prompt.texts(), QStringList{kDbErrorText});
+    EXPECT_EQ(w.grid()->rowCount(), 0);
+}
+
 TEST_P(ProjectWindowsTest, AddProjectRequiresANameAndStoresTheDialogsValues)
 {
     Tfrm_Quellar w(*ctx);

@@ -175,6 +175,22 @@ TEST_P(WorkspaceWindowTest, DeleteRemovesTheCurrentBillOnlyAfterYes)
     EXPECT_EQ(prompt.texts(), (QStringList{QStringLiteral("当前没有记录！"), kNoRecord, kNoRecord, kNoRecord, kNoRecord}));
 }
 
+TEST_P(WorkspaceWindowTest, ALostConnectionIsReportedAndTheGridsKeepTheirRows)
+{
+    Tfrm_Feeding w(*ctx);
+    openProject(w);
+    putDiagram(corner);
+    w.DBGrid3CellClick();
+    prompt.clear();
+    dm->close();
+    w.loadDetailBill(projectID);
+    w.DBGrid3CellClick();
+    EXPECT_EQ(prompt.texts(), (QStringList{kDbErrorText, kDbErrorText, kDbErrorText}));
+    EXPECT_EQ(w.billsGrid()->rowCount(), 2);
+    EXPECT_EQ(w.resultsGrid()->rowCount(), 4);
+    EXPECT_EQ(w.bindingsGrid()->rowCount(), 1);
+}
+
 TEST_P(WorkspaceWindowTest, ButtonsBeforeAnyProjectOrBillDoNothingOrAskForAProject)
 {
     Tfrm_Feeding w(*ctx);
