@@ -3,6 +3,7 @@
 
 #include "core/DiagramCanvas.h"
 #include "ui/shell/Startup.h"
+#include "ui/shell/Tfrm_firstAdmin.h"
 #include "ui/shell/Tfrm_login.h"
 #include "ui/shell/Tfrm_main.h"
 
@@ -12,7 +13,7 @@
 
 class ShellScreenshot : public ShellTest {};
 
-TEST_P(ShellScreenshot, LoginAndMainWindow)
+TEST_P(ShellScreenshot, FirstAdministratorLoginAndMainWindow)
 {
     installFontSubstitutions();
     installUiFont();
@@ -21,6 +22,12 @@ TEST_P(ShellScreenshot, LoginAndMainWindow)
     login.Edit2->setText("secret");
     const QString loginShot = saveScreenshot(&login, "login", QSize());
     EXPECT_TRUE(QFileInfo(loginShot).size() > 0);
+
+    Tfrm_firstAdmin admin(*ctx);
+    admin.lognameEdit->setText("admin");
+    admin.passwordEdit->setText("secret");
+    admin.repeatEdit->setText("secret");
+    EXPECT_TRUE(QFileInfo(saveScreenshot(&admin, "first-admin", QSize())).size() > 0);
 
     loginAs("admin", addUser("admin", "pw", {1, 2, 3, 4, 5, 6}));
     Tfrm_main w(*ctx);
