@@ -1,19 +1,9 @@
 #include "support/BillFixture.h"
+#include "support/CtlRunner.h"
 #include "support/TestDb.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
-
-namespace {
-
-struct CtlRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-} // namespace
 
 class ProjectCommandTest : public DbTest {
 protected:
@@ -30,13 +20,13 @@ protected:
         ini.setValue("Database/DatabasePassword", config.db.password);
     }
 
-    CtlRun ctl(const QStringList& args)
+    CtlResult ctl(const QStringList& args)
     {
-        QProcess p;
-        p.start(qEnvironmentVariable("GUARDRAIL_BIN_DIR") + "/guardrailctl", QStringList{"--config", iniPath} + args);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).trimmed(),
-                QString::fromUtf8(p.readAllStandardError()).trimmed()};
+        CtlResult r = runGuardrailctl(QStringList{"--config", iniPath} + args);
+        EXPECT_TRUE(r.finished);
+        r.out = r.out.trimmed();
+        r.err = r.err.trimmed();
+        return r;
     }
 
     int projectCount() { return dm->scalar("select count(*) from mainProject").toInt(); }
@@ -47,7 +37,7 @@ protected:
 
 TEST_P(ProjectCommandTest, AddPrintsTheNewProjectID)
 {
-    const CtlRun r = ctl({"project", "add", "--user", "alice", "--name", QStringLiteral(" 阳光花园 'B' "), "--start",
+    const CtlResult r = ctl({"project", "add", "--user", "alice", "--name", QStringLiteral(" 阳光花园 'B' "), "--start",
                           "2026-03-01", "--end", "2026-04-15", "--desc", QStringLiteral("二期"), "--remark", "R"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QRegularExpressionMatch m = QRegularExpression(R"(^\{"projectID": (\d+)\}$)").match(r.out);
@@ -66,7 +56,7 @@ TEST_P(ProjectCommandTest, AddPrintsTheNewProjectID)
     q.finish();   // an open SQLite statement would keep its read snapshot
 
     // Dates left out are today.
-    const CtlRun today = ctl({"project", "add", "--user", "alice", "--name", "P2"});
+    const CtlResult today = ctl({"project", "add", "--user", "alice", "--name", "P2"});
     ASSERT_EQ(today.exitCode, 0) << today.err.toStdString();
     EXPECT_EQ(dm->scalar("select startDate from mainProject where proJectName = ?", {"P2"}).toDate(),
               QDate::currentDate());
@@ -85,7 +75,7 @@ TEST_P(ProjectCommandTest, RefusedInputsWriteNothing)
         {{"--user", "alice", "--name", "X", "--colour", "red"}, "unknown option: --colour"},
     };
     for (const auto& c : cases) {
-        const CtlRun r = ctl(QStringList{"project", "add"} + c.args);
+        const CtlResult r = ctl(QStringList{"project", "add"} + c.args);
         EXPECT_EQ(r.exitCode, 1) << c.args.join(' ').toStdString();
         EXPECT_EQ(r.err, c.error);
         EXPECT_TRUE(r.out.isEmpty());
