@@ -226,4 +226,13 @@ TEST_P(LookupsTest, NonNumericTextsCountAsZeroInTheViews)
     EXPECT_DOUBLE_EQ(getTotalMeters(*dm, project), 2.66);
 }
 
+TEST_P(LookupsTest, DeletingAModelLeavesTheBillsButTheViewsStopShowingIt)
+{
+    const QString handrail = findMaterialID(*dm, "60x40", "矩形管", 11);
+    dm->run("DELETE FROM mainmaterial WHERE mainmaterialID = ?", {handrail.toInt()});
+    EXPECT_EQ(getHandrailPieces(*dm, project), "");
+    EXPECT_EQ(getColumnTotal(*dm, project), "15");
+    EXPECT_EQ(dm->scalar("SELECT COUNT(*) FROM subfieldMaterResult WHERE mainmaterialID = ?", {handrail}).toInt(), 4);
+}
+
 INSTANTIATE_DB_TEST(LookupsTest);

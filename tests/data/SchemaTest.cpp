@@ -144,4 +144,15 @@ TEST_P(SchemaTest, SuitOrderNumberIsUniqueWithinAProject)
     }
 }
 
+TEST_P(SchemaTest, AnOlderDatabaseIsUpgradedOnOpen)
+{
+    dm->run("DROP VIEW mainMaterFeed11_view");
+    dm->run("UPDATE schemaVersion SET version = ?", {1});
+    dm->run("INSERT INTO colorTab (ColorValue, Remark) VALUES (?, ?)", {"红色", ""});
+    auto second = openSecondClient();
+    EXPECT_EQ(schemaVersion(*second), kSchemaVersion);
+    EXPECT_EQ(second->scalar("SELECT COUNT(*) FROM mainMaterFeed11_view").toInt(), 0);
+    EXPECT_EQ(second->scalar("SELECT COUNT(*) FROM colorTab WHERE ColorValue = ?", {"红色"}).toInt(), 1);
+}
+
 INSTANTIATE_DB_TEST(SchemaTest);
