@@ -1,7 +1,7 @@
 // Project totals and view reads of a 5,000-bill project on SQLite: what the
 // packing sheet and the binding summary ask before they write. The number of
 // statements must not grow with the project.
-#include "data/BillFixture.h"
+#include "data/DetailBillParams.h"
 #include "data/Lookups.h"
 
 #include <QGuiApplication>

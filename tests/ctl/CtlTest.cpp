@@ -1,45 +1,25 @@
+#include "support/CtlRunner.h"
 #include "support/TestDb.h"
 
 #include "data/Users.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSettings>
 
 // guardrailctl against the test database, through a Config.ini of its own.
 class CtlTest : public DbTest {
 protected:
-    struct Run {
-        int code = -1;
-        QString out, err;
-    };
-
     void SetUp() override
     {
         DbTest::SetUp();
         iniPath = tempDir.filePath("Config.ini");
-        QSettings ini(iniPath, QSettings::IniFormat);
-        ini.setValue("Database/Driver", config.db.driver);
-        ini.setValue("Database/Database", config.db.database);
-        ini.setValue("Database/DataSource", config.db.dataSource);
-        ini.setValue("Database/UserID", config.db.userID);
-        ini.setValue("Database/DatabasePassword", config.db.password);
-        ini.sync();
+        writeConfigIni(config, iniPath);
     }
 
-    Run ctl(const QStringList& args, const QString& ini = {})
+    CtlResult ctl(const QStringList& args, const QString& ini = {})
     {
-        QProcess p;
-        p.start(qEnvironmentVariable("GUARDRAIL_BIN_DIR") + "/guardrailctl",
-                QStringList{"--config", ini.isEmpty() ? iniPath : ini} + args);
-        Run r;
-        if (!p.waitForFinished(60000))
-            return r;
-        r.code = p.exitCode();
-        r.out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-        r.err = QString::fromUtf8(p.readAllStandardError()).trimmed();
-        return r;
+        return runGuardrailctl(QStringList{"--config", ini.isEmpty() ? iniPath : ini} + args);
     }
 
     QString iniPath;
@@ -48,8 +28,8 @@ protected:
 TEST_P(CtlTest, InitIsIdempotent)
 {
     for (int i = 0; i < 2; ++i) {
-        const Run r = ctl({"init"});
-        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        const CtlResult r = ctl({"init"});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     }
     EXPECT_EQ(dm->scalar("SELECT COUNT(*) FROM funTab").toInt(), 6);
     EXPECT_EQ(dm->scalar("SELECT COUNT(*) FROM schemaVersion").toInt(), 1);
@@ -57,26 +37,26 @@ TEST_P(CtlTest, InitIsIdempotent)
 
 TEST_P(CtlTest, UserAddWithAllFunctions)
 {
-    const Run r = ctl({"user", "add", "--login", "admin", "--password", "s3cret'密", "--name", "管理员",
+    const CtlResult r = ctl({"user", "add", "--login", "admin", "--password", "s3cret'密", "--name", "管理员",
                        "--all-functions"});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const int id = QJsonDocument::fromJson(r.out.toUtf8()).object().value("userID").toInt();
     ASSERT_GT(id, 0);
     EXPECT_EQ(verifyLogin(*dm, "admin", "s3cret'密"), id);
     EXPECT_EQ(userFunctions(*dm, id).size(), kFunctionCount);
 
-    const Run again = ctl({"user", "add", "--login", "admin", "--password", "x", "--name", "y"});
-    EXPECT_NE(again.code, 0);
+    const CtlResult again = ctl({"user", "add", "--login", "admin", "--password", "x", "--name", "y"});
+    EXPECT_NE(again.exitCode, 0);
     EXPECT_EQ(again.err, "已有同名的登录名，请更换登录名！");
-    EXPECT_NE(ctl({"user", "add", "--login", "x"}).code, 0);
+    EXPECT_NE(ctl({"user", "add", "--login", "x"}).exitCode, 0);
 }
 
 TEST_P(CtlTest, TotalsOfAnEmptyProjectAreZero)
 {
     const int project =
         dm->callProc("insertProject", {{"@proJectName", "空"}, {"@userID", 1}}).out.value("@returnProjectID").toInt();
-    const Run r = ctl({"totals", "--project", QString::number(project)});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const CtlResult r = ctl({"totals", "--project", QString::number(project)});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
     const QStringList keys = {"getTotalMeters",    "getTotalInputLength", "getTotalSurface", "getTotalWeight",
                               "getGuardrailSets",  "getHandrailPieces",   "getColumnTotal",  "getBayTotal",
@@ -86,18 +66,18 @@ TEST_P(CtlTest, TotalsOfAnEmptyProjectAreZero)
         ASSERT_TRUE(o.value(k).isDouble()) << k.toStdString();
         EXPECT_EQ(o.value(k).toDouble(), 0.0) << k.toStdString();
     }
-    EXPECT_NE(ctl({"totals", "--project", "99999"}).code, 0);
+    EXPECT_NE(ctl({"totals", "--project", "99999"}).exitCode, 0);
 }
 
 TEST_P(CtlTest, BackupAndRestore)
 {
     const QString file = tempDir.filePath("ctl.bak");
-    const Run b = ctl({"backup", "--out", file});
-    ASSERT_EQ(b.code, 0) << b.err.toStdString();
-    const Run r = ctl({"restore", "--from", file});
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    const Run bad = ctl({"restore", "--from", iniPath});
-    EXPECT_NE(bad.code, 0);
+    const CtlResult b = ctl({"backup", "--out", file});
+    ASSERT_EQ(b.exitCode, 0) << b.err.toStdString();
+    const CtlResult r = ctl({"restore", "--from", file});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const CtlResult bad = ctl({"restore", "--from", iniPath});
+    EXPECT_NE(bad.exitCode, 0);
     EXPECT_EQ(bad.err.count('\n'), 0);
 }
 
@@ -110,8 +90,8 @@ TEST_P(CtlTest, UnreachableDatabaseIsOneLineAndNonZero)
         s.setValue("Database/DataSource", "127.0.0.1:1");
         s.setValue("Database/Database", "GuardrailProject");
     }
-    const Run r = ctl({"init"}, ini);
-    EXPECT_NE(r.code, 0);
+    const CtlResult r = ctl({"init"}, ini);
+    EXPECT_NE(r.exitCode, 0);
     EXPECT_TRUE(r.err.startsWith("数据库连接失败,请检查连接")) << r.err.toStdString();
 }
 

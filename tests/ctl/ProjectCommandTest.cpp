@@ -12,12 +12,7 @@ protected:
         DbTest::SetUp();
         alice = insertTestUser(*dm, "alice", QStringLiteral("张三"));
         iniPath = tempDir.filePath("Config.ini");
-        QSettings ini(iniPath, QSettings::IniFormat);
-        ini.setValue("Database/Driver", config.db.driver);
-        ini.setValue("Database/Database", config.db.database);
-        ini.setValue("Database/DataSource", config.db.dataSource);
-        ini.setValue("Database/UserID", config.db.userID);
-        ini.setValue("Database/DatabasePassword", config.db.password);
+        writeConfigIni(config, iniPath);
     }
 
     CtlResult ctl(const QStringList& args)

@@ -1,6 +1,6 @@
 #include "support/TestDb.h"
 
-#include "BillFixture.h"
+#include "DetailBillParams.h"
 #include "data/Backup.h"
 #include "data/Lookups.h"
 

@@ -1,6 +1,6 @@
 #include "support/TestDb.h"
 
-#include "BillFixture.h"
+#include "DetailBillParams.h"
 #include "core/SuitOrder.h"
 #include "data/Lookups.h"
 

@@ -1,6 +1,6 @@
 #include "support/TestDb.h"
 
-#include "BillFixture.h"
+#include "DetailBillParams.h"
 #include "data/Procedures.h"
 #include "data/Users.h"
 

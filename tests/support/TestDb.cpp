@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSettings>
 
 namespace {
 
@@ -73,6 +74,17 @@ AppConfig freshDatabaseConfig(Backend backend, const QTemporaryDir& dir)
     c.db.database = pgTestDatabase();
     c.db.userID = "postgres";
     return c;
+}
+
+void writeConfigIni(const AppConfig& config, const QString& path)
+{
+    QSettings ini(path, QSettings::IniFormat);
+    ini.setValue("Database/Driver", config.db.driver);
+    ini.setValue("Database/Database", config.db.database);
+    ini.setValue("Database/DataSource", config.db.dataSource);
+    ini.setValue("Database/UserID", config.db.userID);
+    ini.setValue("Database/DatabasePassword", config.db.password);
+    ini.sync();
 }
 
 void DbTest::SetUp()

@@ -20,6 +20,10 @@ std::string backendName(const ::testing::TestParamInfo<Backend>& info);
 // file lives in `dir`.
 AppConfig freshDatabaseConfig(Backend backend, const QTemporaryDir& dir);
 
+// Writes the [Database] section of `config` as a Config.ini at `path` (for
+// guardrailctl runs against the test database).
+void writeConfigIni(const AppConfig& config, const QString& path);
+
 class DbTest : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override;
