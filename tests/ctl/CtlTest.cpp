@@ -47,7 +47,7 @@ TEST_P(CtlTest, UserAddWithAllFunctions)
 
     const CtlResult again = ctl({"user", "add", "--login", "admin", "--password", "x", "--name", "y"});
     EXPECT_NE(again.exitCode, 0);
-    EXPECT_EQ(again.err, "已有同名的登录名，请更换登录名！");
+    EXPECT_EQ(again.err.trimmed(), "已有同名的登录名，请更换登录名！");
     EXPECT_NE(ctl({"user", "add", "--login", "x"}).exitCode, 0);
 }
 
@@ -78,7 +78,7 @@ TEST_P(CtlTest, BackupAndRestore)
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     const CtlResult bad = ctl({"restore", "--from", iniPath});
     EXPECT_NE(bad.exitCode, 0);
-    EXPECT_EQ(bad.err.count('\n'), 0);
+    EXPECT_EQ(bad.err.trimmed().count('\n'), 0);
 }
 
 TEST_P(CtlTest, UnreachableDatabaseIsOneLineAndNonZero)
@@ -92,7 +92,7 @@ TEST_P(CtlTest, UnreachableDatabaseIsOneLineAndNonZero)
     }
     const CtlResult r = ctl({"init"}, ini);
     EXPECT_NE(r.exitCode, 0);
-    EXPECT_TRUE(r.err.startsWith("数据库连接失败,请检查连接")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.trimmed().startsWith("数据库连接失败,请检查连接")) << r.err.toStdString();
 }
 
 INSTANTIATE_DB_TEST(CtlTest);
