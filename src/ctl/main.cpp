@@ -17,6 +17,7 @@ int cmdUser(CtlContext& ctx, const QStringList& args);
 int cmdTotals(CtlContext& ctx, const QStringList& args);
 int cmdBackup(CtlContext& ctx, const QStringList& args);
 int cmdRestore(CtlContext& ctx, const QStringList& args);
+int cmdBill(CtlContext& ctx, const QStringList& args);
 
 namespace {
 
@@ -33,6 +34,7 @@ const std::map<QString, CtlCommand>& commands()
         {"totals", cmdTotals},
         {"backup", cmdBackup},
         {"restore", cmdRestore},
+        {"bill", cmdBill},
     };
     return table;
 }

@@ -77,6 +77,15 @@ bool lognameExists(TDM& dm, const QString& logname)
         > 0;
 }
 
+std::optional<int> userIDOfLogin(TDM& dm, const QString& logname)
+{
+    const QVariant id = dm.scalar(QStringLiteral("SELECT userID FROM projectuser WHERE logname = ? ORDER BY userID"),
+                                  {logname.trimmed()});
+    if (!id.isValid() || id.isNull())
+        return std::nullopt;
+    return id.toInt();
+}
+
 AddUserResult addUser(TDM& dm, const UserFields& user, bool allFunctions)
 {
     AddUserResult result;

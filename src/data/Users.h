@@ -32,6 +32,9 @@ QList<int> userFunctions(TDM& dm, int userID);
 // Users in projectuser; 0 means the first start (ask for the administrator).
 int projectUserCount(TDM& dm);
 bool lognameExists(TDM& dm, const QString& logname);
+// The key of the user with this login name (the first one); nothing when
+// there is none. For guardrailctl's --user.
+std::optional<int> userIDOfLogin(TDM& dm, const QString& logname);
 
 struct UserFields {
     QString logname;

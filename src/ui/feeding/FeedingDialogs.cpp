@@ -1,28 +1,42 @@
 #include "FeedingDialogs.h"
 
-#include "core/Prompt.h"
+#include "FeedingBillForm.h"
+#include "Tfrm_defaultParams.h"
 #include "ui/shell/AppContext.h"
+#include "ui/workspace/Tfrm_Feeding.h"
 
 namespace {
-void notAvailableYet(AppContext& ctx, const QString& caption)
+// The editors show the new state in the workspace after saving.
+std::function<void()> workspaceRefresh(AppContext& ctx, Tfrm_Feeding* workspace)
 {
-    ctx.prompt.information(QStringLiteral("“%1”窗口尚未提供。").arg(caption));
+    if (!workspace)
+        return {};
+    return [&ctx, workspace] {
+        workspace->loadDetailBill(ctx.session.CurrentProjectID);
+        workspace->DBGrid3CellClick();
+    };
 }
 } // namespace
 
-bool openAddFeeding(AppContext& ctx, Tfrm_Feeding*)
+bool openAddFeeding(AppContext& ctx, Tfrm_Feeding* workspace)
 {
-    notAvailableYet(ctx, QStringLiteral("标准下料"));
-    return false;
+    Tfrm_addFeeding editor(ctx, workspace);
+    editor.setWorkspaceRefresh(workspaceRefresh(ctx, workspace));
+    editor.exec();
+    return editor.savedBills() > 0;
 }
 
-bool openEditFeeding(AppContext& ctx, int, Tfrm_Feeding*)
+bool openEditFeeding(AppContext& ctx, int detailBillID, Tfrm_Feeding* workspace)
 {
-    notAvailableYet(ctx, QStringLiteral("修改下料单"));
-    return false;
+    Tfrm_editFeeding editor(ctx, detailBillID, workspace);
+    editor.setWorkspaceRefresh(workspaceRefresh(ctx, workspace));
+    editor.setWindowState(editor.windowState() | Qt::WindowMaximized);
+    editor.exec();
+    return editor.savedBills() > 0;
 }
 
-void openDefaultParams(AppContext& ctx, QWidget*)
+void openDefaultParams(AppContext& ctx, QWidget* parent)
 {
-    notAvailableYet(ctx, QStringLiteral("默认参数设置"));
+    Tfrm_defaultParams dialog(ctx, parent);
+    dialog.exec();
 }
