@@ -172,6 +172,13 @@ TEST_P(FeedingEditorTest, TypingComputesTheSummaryAndSavingStoresBillResultsAndD
     EXPECT_EQ(bills->currentRecord(), 0);
     EXPECT_EQ(w->box("handrailLength")->text(), "");
     EXPECT_EQ(w->savedBills(), 1);
+
+    // Closing the add window refreshes the workspace.
+    int refreshed = 0;
+    w->setWorkspaceRefresh([&] { ++refreshed; });
+    click(*w, "BitBtn2");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(refreshed, 1);
 }
 
 TEST_P(FeedingEditorTest, FixedSpacingAndGlassAreStoredWithTheirOwnColumns)

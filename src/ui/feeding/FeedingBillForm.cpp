@@ -14,7 +14,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -489,11 +488,6 @@ void FeedingBillForm::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     firstShow();
-}
-
-void FeedingBillForm::closeEvent(QCloseEvent* event)
-{
-    QDialog::closeEvent(event);
 }
 
 // ---- loading -------------------------------------------------------------
@@ -992,13 +986,19 @@ void FeedingBillForm::BitBtn1Click()
 
 void FeedingBillForm::BitBtn2Click()
 {
-    if (m_mode == BillMode::Add) {
+    if (m_mode == BillMode::Add)
         accept();
-        if (m_refreshWorkspace)
-            m_refreshWorkspace();
-        return;
-    }
-    reject();
+    else
+        reject();
+}
+
+void FeedingBillForm::done(int result)
+{
+    QDialog::done(result);
+    // However the add window is closed (关闭, Esc, the title bar), the
+    // workspace shows the bills entered meanwhile.
+    if (m_mode == BillMode::Add && m_refreshWorkspace)
+        m_refreshWorkspace();
 }
 
 // ---- crafts -------------------------------------------------------------------

@@ -59,7 +59,7 @@ protected:
     // Once, when the window is first shown.
     virtual void firstShow() = 0;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void done(int result) override;
 
     void loadPickers(bool selectFirst);
     void loadColours();
