@@ -8,20 +8,12 @@ QStringList craftMaterialTypes()
             QStringLiteral("扶手")};
 }
 
-namespace {
-QString textOf(const QSqlQuery& q, const QString& field)
-{
-    const QVariant v = q.value(field);
-    return v.isNull() ? QString() : v.toString();
-}
-} // namespace
-
 QStringList loadCraftNames(TDM& dm)
 {
     QSqlQuery q = dm.run(QStringLiteral("SELECT * FROM craftworkTab"));
     QStringList names;
     while (q.next())
-        names << textOf(q, "craftworkValue").trimmed();
+        names << displayText(q.value("craftworkValue")).trimmed();
     return names;
 }
 

@@ -3,6 +3,7 @@
 #include "Config.h"
 #include "Lookups.h"
 #include "Procedures.h"
+#include "RecordSet.h"
 #include "Workspace.h"
 #include "store/FileStore.h"
 #include "store/StoreMessages.h"
@@ -107,8 +108,7 @@ QVariantMap commonArgs(const StraightBill& b)
 
 QString textOf(const QSqlQuery& q, const QString& field)
 {
-    const QVariant v = q.value(field);
-    return v.isNull() ? QString() : v.toString().trimmed();
+    return displayText(q.value(field)).trimmed();
 }
 
 bool flagOf(const QSqlQuery& q, const QString& field)

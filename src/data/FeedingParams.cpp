@@ -1,5 +1,7 @@
 #include "FeedingParams.h"
 
+#include "RecordSet.h"
+
 #include <QSqlQuery>
 
 FeedingParams FeedingParams::designDefaults()
@@ -29,41 +31,30 @@ int paramsSpaceCalMethodValue(ParamsSpacingItem item)
     return item == ParamsSpacingItem::FixedSpacing ? 0 : 1;
 }
 
-namespace {
-// A stored number as the window shows it: 1100.0 reads "1100", 0.2 "0.2".
-QString textOf(const QSqlQuery& q, const char* field)
-{
-    const QVariant v = q.value(QString::fromLatin1(field));
-    if (v.isNull())
-        return {};
-    return v.toString();
-}
-} // namespace
-
 std::optional<FeedingParams> readFeedingParams(TDM& dm, const QString& userID)
 {
     QSqlQuery q = dm.run(QStringLiteral("select * from paramsDefault where userID=?"), {userID});
     std::optional<FeedingParams> result;
     while (q.next()) {
         FeedingParams p;
-        p.totalHeight = textOf(q, "totalHeight");
-        p.ColumnMaxSpace = textOf(q, "ColumnMaxSpace");
-        p.StandPipeSpace = textOf(q, "StandPipeSpace");
-        p.fixPipeSpace = textOf(q, "fixPipeSpace");
-        p.doubleColumnSpace = textOf(q, "doubleColumnSpace");
-        p.spaceCalmethod = textOf(q, "spaceCalmethod");
-        p.SpacingDefaultLeft = textOf(q, "SpacingDefaultLeft");
-        p.SpacingDefaultRight = textOf(q, "SpacingDefaultRight");
-        p.SpacingDefaultTop = textOf(q, "SpacingDefaultTop");
-        p.SpacingDefaultLow = textOf(q, "SpacingDefaultLow");
-        p.ColumnMargin = textOf(q, "ColumnMargin");
-        p.CrosspieceMargin = textOf(q, "CrosspieceMargin");
-        p.standpipeLeft = textOf(q, "standpipeLeft");
-        p.StandpipeRight = textOf(q, "StandpipeRight");
-        p.StandpipeTop = textOf(q, "StandpipeTop");
-        p.StandpipeLow = textOf(q, "StandpipeLow");
-        p.bmpPath = textOf(q, "bmpPath");
-        p.setpowder = textOf(q, "setpowder");
+        p.totalHeight = displayText(q.value("totalHeight"));
+        p.ColumnMaxSpace = displayText(q.value("ColumnMaxSpace"));
+        p.StandPipeSpace = displayText(q.value("StandPipeSpace"));
+        p.fixPipeSpace = displayText(q.value("fixPipeSpace"));
+        p.doubleColumnSpace = displayText(q.value("doubleColumnSpace"));
+        p.spaceCalmethod = displayText(q.value("spaceCalmethod"));
+        p.SpacingDefaultLeft = displayText(q.value("SpacingDefaultLeft"));
+        p.SpacingDefaultRight = displayText(q.value("SpacingDefaultRight"));
+        p.SpacingDefaultTop = displayText(q.value("SpacingDefaultTop"));
+        p.SpacingDefaultLow = displayText(q.value("SpacingDefaultLow"));
+        p.ColumnMargin = displayText(q.value("ColumnMargin"));
+        p.CrosspieceMargin = displayText(q.value("CrosspieceMargin"));
+        p.standpipeLeft = displayText(q.value("standpipeLeft"));
+        p.StandpipeRight = displayText(q.value("StandpipeRight"));
+        p.StandpipeTop = displayText(q.value("StandpipeTop"));
+        p.StandpipeLow = displayText(q.value("StandpipeLow"));
+        p.bmpPath = displayText(q.value("bmpPath"));
+        p.setpowder = displayText(q.value("setpowder"));
         result = p;
     }
     return result;

@@ -1,5 +1,7 @@
 #include "MaterialPicks.h"
 
+#include "RecordSet.h"
+
 #include <QSqlQuery>
 
 QString MaterialModel::pickerText(int category) const
@@ -23,14 +25,6 @@ bool isIgnoredModelFilter(const QString& filter)
     return filter.size() == 1 && filter.at(0).unicode() < 0x80;
 }
 
-namespace {
-QString textOf(const QSqlQuery& q, const QString& field)
-{
-    const QVariant v = q.value(field);
-    return v.isNull() ? QString() : v.toString();
-}
-} // namespace
-
 QList<MaterialModel> loadCommonModels(TDM& dm, int category, const QString& filter)
 {
     QString sql = QStringLiteral("select * from mainmaterial where MainMaterialTypeID=? and Iscommon=?");
@@ -44,12 +38,12 @@ QList<MaterialModel> loadCommonModels(TDM& dm, int category, const QString& filt
     QList<MaterialModel> models;
     while (q.next()) {
         MaterialModel m;
-        m.mainmaterialID = textOf(q, "mainmaterialID");
-        m.ModelName = textOf(q, "ModelName");
-        m.ShapeType = textOf(q, "ShapeType");
-        m.Width = textOf(q, "Width");
-        m.length = textOf(q, "length");
-        m.Thick = textOf(q, "Thick");
+        m.mainmaterialID = displayText(q.value("mainmaterialID"));
+        m.ModelName = displayText(q.value("ModelName"));
+        m.ShapeType = displayText(q.value("ShapeType"));
+        m.Width = displayText(q.value("Width"));
+        m.length = displayText(q.value("length"));
+        m.Thick = displayText(q.value("Thick"));
         models << m;
     }
     return models;
@@ -60,6 +54,6 @@ QStringList loadColorValues(TDM& dm)
     QSqlQuery q = dm.run(QStringLiteral("select * from colorTab"));
     QStringList colours;
     while (q.next())
-        colours << textOf(q, "ColorValue");
+        colours << displayText(q.value("ColorValue"));
     return colours;
 }
