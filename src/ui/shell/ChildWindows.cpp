@@ -3,6 +3,10 @@
 #include "AppContext.h"
 #include "ui/projects/Tfrm_Quellar.h"
 #include "ui/workspace/Tfrm_Feeding.h"
+#include "ui/basedata/Tfrm_Parts.h"
+#include "ui/basedata/Tfrm_color.h"
+#include "ui/basedata/Tfrm_craftwork.h"
+#include "ui/basedata/Tfrm_mainmaterial.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -27,10 +31,10 @@ const std::vector<Entry>& entries()
         {"frm_Quellar1", QStringLiteral("工程管理"), [](AppContext& c, QWidget* p) { return new Tfrm_Quellar(c, p); }},
         {"frm_Feeding1", QStringLiteral("辅助下料"), [](AppContext& c, QWidget* p) { return new Tfrm_Feeding(c, p); }},
         {"frm_mapDocumentManage1", QStringLiteral("图文档管理"), {}},
-        {"frm_mainmaterial1", QStringLiteral("主材管理"), {}},
-        {"frm_Parts1", QStringLiteral("配件管理"), {}},
-        {"frm_color1", QStringLiteral("颜色管理"), {}},
-        {"frm_craftwork1", QStringLiteral("工艺管理"), {}},
+        {"frm_mainmaterial1", QStringLiteral("主材管理"), [](AppContext& c, QWidget* p) { return new Tfrm_mainmaterial(c, p); }},
+        {"frm_Parts1", QStringLiteral("配件管理"), [](AppContext& c, QWidget* p) { return new Tfrm_Parts(c, p); }},
+        {"frm_color1", QStringLiteral("颜色管理"), [](AppContext& c, QWidget* p) { return new Tfrm_color(c, p); }},
+        {"frm_craftwork1", QStringLiteral("工艺管理"), [](AppContext& c, QWidget* p) { return new Tfrm_craftwork(c, p); }},
         {"frm_user1", QStringLiteral("用户及权限设置"), {}},
     };
     return table;
