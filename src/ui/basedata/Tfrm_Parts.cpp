@@ -4,6 +4,7 @@
 #include "PartsForm.h"
 #include "core/Prompt.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/WindowRoutines.h"
 
 #include <QHBoxLayout>
 #include <QSplitter>
@@ -103,7 +104,7 @@ void Tfrm_Parts::loadParts()
         return;
     m_parts->setRows(*rows);
     selectFirstRow(m_grid);
-    m_grid->resizeColumnsToContents();
+    FitGridColumns(m_grid, 5);
 }
 
 QTreeWidgetItem* Tfrm_Parts::selectedTypeNode()

@@ -2,6 +2,7 @@
 
 #include "core/Prompt.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/WindowRoutines.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -75,7 +76,7 @@ void Tfrm_color::RefreshGrid()
         return;
     m_colours->setRows(*rows);
     selectFirstRow(m_grid);
-    m_grid->resizeColumnsToContents();
+    FitGridColumns(m_grid, 5);
 }
 
 void Tfrm_color::addClick()

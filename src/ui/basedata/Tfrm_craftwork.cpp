@@ -2,6 +2,7 @@
 
 #include "core/Prompt.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/WindowRoutines.h"
 
 #include <QTableView>
 #include <QToolBar>
@@ -39,7 +40,7 @@ void Tfrm_craftwork::RefreshGrid()
         return;
     m_crafts->setRows(*rows);
     selectFirstRow(m_grid);
-    m_grid->resizeColumnsToContents();
+    FitGridColumns(m_grid, 5);
 }
 
 void Tfrm_craftwork::deleteClick()

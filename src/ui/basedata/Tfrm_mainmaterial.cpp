@@ -5,6 +5,7 @@
 #include "NameForm.h"
 #include "core/Prompt.h"
 #include "ui/shell/AppContext.h"
+#include "ui/shell/WindowRoutines.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -245,7 +246,7 @@ void Tfrm_mainmaterial::showMaterials(const std::optional<QList<MainMaterial>>& 
             row = i;
     if (!rows->isEmpty())
         m_grid->setCurrentIndex(m_materials->index(row, 1));
-    m_grid->resizeColumnsToContents();
+    FitGridColumns(m_grid, 5);
     loadBindings();
 }
 
@@ -265,7 +266,7 @@ void Tfrm_mainmaterial::loadBindings()
     if (const auto rows = listMaterialBindings(m_ctx.dm, m->mainmaterialID)) {
         m_bindings->setRows(*rows);
         selectFirstRow(m_bindingGrid);
-        m_bindingGrid->resizeColumnsToContents();
+        FitGridColumns(m_bindingGrid, 5);
     }
 }
 
