@@ -10,13 +10,6 @@
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
-#include <ostream>
-
-// Readable QString values in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 class BaseDataWindowTest : public DbTest {
 protected:

@@ -29,7 +29,7 @@ TEST_P(BaseDataScreenshot, WindowsAndBindingDialog)
     ASSERT_TRUE(clickNode(materials.categoryTree(), 11));
     const MainMaterial model = materials.materials().first();
     ASSERT_TRUE(bindParts(*dm, model.mainmaterialID, {1, 2}).ok());
-    materials.materialGrid()->setCurrentIndex(materials.materialGrid()->model()->index(0, 1));
+    materials.searchClick();
     ASSERT_EQ(materials.bindings().size(), 2);
     expectPicture(saveScreenshot(&materials, "basedata-mainmaterial"));
 

@@ -217,7 +217,7 @@ TEST_P(MainMaterialWindow, AddedModelKeepsEveryField)
 {
     ASSERT_TRUE(clickNode(window->categoryTree(), 13));
     script<Tfrm_addMainMaTerial>(window->modal, [&](Tfrm_addMainMaTerial& f) {
-        fill(f, {"40x20", "40x20x1.1", "40", "矩形管"});
+        fill(f, {"41x21", "41x21x1.1", "40", "矩形管"});
         f.lengthEdit()->setText("20");
         f.thickEdit()->setText("1.1");
         f.weightEdit()->setText("0.5");
@@ -229,11 +229,11 @@ TEST_P(MainMaterialWindow, AddedModelKeepsEveryField)
         f.saveButton()->click();
     });
     window->addClick();
-    ASSERT_TRUE(selectRow(window->materialGrid(), kSpecColumn, "40x20"));
-    const auto rows = listMaterials(*dm, 13, QString("40x20"));
+    ASSERT_TRUE(selectRow(window->materialGrid(), kSpecColumn, "41x21"));
+    const auto rows = listMaterials(*dm, 13, QString("41x21"));
     ASSERT_TRUE(rows && rows->size() == 1);
     const MainMaterial& m = rows->first();
-    EXPECT_EQ(m.materialType, "40x20x1.1");
+    EXPECT_EQ(m.materialType, "41x21x1.1");
     EXPECT_EQ(m.length, "20");
     EXPECT_EQ(m.Thick, "1.1");
     EXPECT_EQ(m.Weight, "0.5");
@@ -422,6 +422,7 @@ TEST_P(MainMaterialWindow, DeletingAModelRemovesItsBindings)
     ASSERT_TRUE(selectRow(window->materialGrid(), kSpecColumn, "66x33"));
     const int modelId = window->materials().at(window->materialGrid()->currentIndex().row()).mainmaterialID;
     ASSERT_TRUE(bindParts(*dm, modelId, {1, 2, 3}).ok());
+    window->searchClick();
     ASSERT_TRUE(selectRow(window->materialGrid(), kSpecColumn, "66x33"));
     EXPECT_EQ(window->bindings().size(), 3);
 
