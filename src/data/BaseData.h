@@ -19,10 +19,13 @@ inline constexpr int kGlassCategory = 17;
 // Exists in the table but is never shown in the material window.
 inline constexpr int kHiddenMaterialCategory = 18;
 
-struct MaterialCategory {
+// A category or type: key and name.
+struct NamedId {
     int id = 0;
     QString name;
 };
+using MaterialCategory = NamedId;
+using PartType = NamedId;
 
 // One material model. Values stay the texts the user typed (decimals read
 // back as their shortest text, an empty field as "").
@@ -46,11 +49,6 @@ struct MainMaterial {
 // The decimal columns of a model that the material grid edits in place, plus
 // the shape class.
 enum class MaterialField { Length, ShapeType, SurfaceArea, MHeavy, Girth };
-
-struct PartType {
-    int id = 0;
-    QString name;
-};
 
 struct Part {
     int partsID = 0;

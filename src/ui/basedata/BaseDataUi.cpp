@@ -9,7 +9,11 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QTableView>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSplitter>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace basedata_ui {
@@ -89,6 +93,45 @@ QTableView* makeGrid(QWidget* parent)
     grid->verticalHeader()->setDefaultSectionSize(24);
     grid->horizontalHeader()->setStretchLastSection(true);
     return grid;
+}
+
+void fillTree(QTreeWidget* tree, const QString& rootCaption, const QList<NamedId>& nodes)
+{
+    tree->clear();
+    if (nodes.isEmpty())
+        return;
+    auto* root = new QTreeWidgetItem(tree, {rootCaption});
+    for (const NamedId& n : nodes) {
+        auto* item = new QTreeWidgetItem(root, {n.name});
+        item->setData(0, Qt::UserRole, n.id);
+    }
+    tree->expandAll();
+}
+
+int nodeId(const QTreeWidgetItem* item)
+{
+    return item && item->parent() ? item->data(0, Qt::UserRole).toInt() : 0;
+}
+
+void placeSideBySide(QWidget* window, QWidget* left, QWidget* right)
+{
+    auto* split = new QSplitter(window);
+    split->addWidget(left);
+    split->addWidget(right);
+    split->setStretchFactor(1, 4);
+    split->setSizes({220, 900});
+    auto* layout = new QHBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(split);
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
 }
 
 QWidget* toolbarPage(QToolBar* bar, QWidget* body, QWidget* parent)

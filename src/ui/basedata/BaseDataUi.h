@@ -2,7 +2,7 @@
 // Pieces shared by the base data windows and their dialogs: the fixed
 // messages, key filters, field checks, and the way a window runs its modal
 // dialogs (tests replace it to fill in and press a dialog's buttons).
-#include "data/DM.h"
+#include "data/BaseData.h"
 
 #include <QDialog>
 #include <QString>
@@ -15,6 +15,10 @@ class QTableView;
 class QToolBar;
 class QAction;
 class QValidator;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QHBoxLayout;
+class QPushButton;
 
 namespace basedata_ui {
 
@@ -50,6 +54,15 @@ int currentRow(const QTableView* view);
 void selectFirstRow(QTableView* view);
 // A read-only grid with whole-row selection.
 QTableView* makeGrid(QWidget* parent);
+// Fills a tree: a root with the caption (only when there are nodes) and one
+// child per node carrying its ID; fully expanded.
+void fillTree(QTreeWidget* tree, const QString& rootCaption, const QList<NamedId>& nodes);
+// The ID of a child node; 0 for the root or nothing.
+int nodeId(const QTreeWidgetItem* item);
+// The window's two halves side by side, the right one wider.
+void placeSideBySide(QWidget* window, QWidget* left, QWidget* right);
+// The dialog buttons, right-aligned.
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
 // A toolbar above a body, as one tab page.
 QWidget* toolbarPage(QToolBar* bar, QWidget* body, QWidget* parent);
 QAction* addToolButton(QToolBar* bar, const QString& text, std::function<void()> onClick);

@@ -60,22 +60,14 @@ Tfrm_bindingParts::Tfrm_bindingParts(AppContext& ctx, const MainMaterial& model,
 
 void Tfrm_bindingParts::loadTypes()
 {
-    const auto types = listPartTypes(m_ctx.dm);
-    if (!types || types->isEmpty())
-        return;
-    auto* root = new QTreeWidgetItem(m_types, {QStringLiteral("配件类别")});
-    for (const PartType& t : *types) {
-        auto* item = new QTreeWidgetItem(root, {t.name});
-        item->setData(0, kIdRole, t.id);
-    }
-    m_types->expandAll();
+    fillTree(m_types, QStringLiteral("配件类别"), listPartTypes(m_ctx.dm).value_or(QList<PartType>{}));
 }
 
 void Tfrm_bindingParts::typeSelected(QTreeWidgetItem* item)
 {
     if (!item || !item->parent())
         return;
-    showParts(listUnboundParts(m_ctx.dm, m_modelId, item->data(0, kIdRole).toInt()));
+    showParts(listUnboundParts(m_ctx.dm, m_modelId, nodeId(item)));
 }
 
 void Tfrm_bindingParts::nameChanged(const QString& text)
@@ -148,10 +140,7 @@ Tfrm_editBindingParts::Tfrm_editBindingParts(AppContext& ctx, const MaterialPart
     form->addRow(QStringLiteral("一安装节点单位用量"), m_useNumMount);
     form->addRow(QStringLiteral("加工工艺"), m_craftwork);
     form->addRow(QStringLiteral("备注"), m_remark);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_close);
+    auto* buttons = buttonRow({m_save, m_close});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

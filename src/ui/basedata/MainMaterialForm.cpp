@@ -62,10 +62,7 @@ MainMaterialForm::MainMaterialForm(AppContext& ctx, int categoryId, const QStrin
     grid->addWidget(new QLabel(QStringLiteral("备注"), this), next + 1, 0);
     grid->addWidget(m_remark, next + 1, 1, 1, 3);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_close);
+    auto* buttons = buttonRow({m_save, m_close});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);

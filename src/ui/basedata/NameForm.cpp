@@ -25,10 +25,7 @@ NameForm::NameForm(AppContext& ctx, const QString& title, const QString& label, 
     setWindowTitle(title);
     auto* form = new QFormLayout;
     form->addRow(label, m_name);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_close);
+    auto* buttons = buttonRow({m_save, m_close});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

@@ -35,10 +35,7 @@ PartsForm::PartsForm(AppContext& ctx, const QString& caption, QWidget* parent)
     form->addRow(QStringLiteral("喷粉"), m_dusting);
     form->addRow(QStringLiteral("安装节点单位用量"), m_useNumMount);
     form->addRow(QStringLiteral("备注"), m_remark);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_close);
+    auto* buttons = buttonRow({m_save, m_close});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

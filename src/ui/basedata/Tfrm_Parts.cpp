@@ -6,8 +6,6 @@
 #include "ui/shell/AppContext.h"
 #include "ui/shell/WindowRoutines.h"
 
-#include <QHBoxLayout>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -17,8 +15,6 @@
 using namespace basedata_ui;
 
 namespace {
-
-constexpr int kIdRole = Qt::UserRole;
 
 QList<RowTableModel<Part>::Column> partColumns()
 {
@@ -60,14 +56,7 @@ Tfrm_Parts::Tfrm_Parts(AppContext& ctx, QWidget* parent)
     m_grid->setModel(m_parts);
     m_rightTabs->addTab(toolbarPage(gridBar, m_grid, this), QStringLiteral("配件"));
 
-    auto* split = new QSplitter(this);
-    split->addWidget(leftTabs);
-    split->addWidget(m_rightTabs);
-    split->setStretchFactor(1, 4);
-    split->setSizes({220, 900});
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(split);
+    placeSideBySide(this, leftTabs, m_rightTabs);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { typeClicked(item); });
     CreateTypeTree();
@@ -75,23 +64,15 @@ Tfrm_Parts::Tfrm_Parts(AppContext& ctx, QWidget* parent)
 
 void Tfrm_Parts::CreateTypeTree()
 {
-    m_tree->clear();
     const auto types = listPartTypes(m_ctx.dm);
-    if (!types || types->isEmpty())
-        return;
-    auto* root = new QTreeWidgetItem(m_tree, {QStringLiteral("配件类别")});
-    for (const PartType& t : *types) {
-        auto* item = new QTreeWidgetItem(root, {t.name});
-        item->setData(0, kIdRole, t.id);
-    }
-    m_tree->expandAll();
+    fillTree(m_tree, QStringLiteral("配件类别"), types.value_or(QList<PartType>{}));
 }
 
 void Tfrm_Parts::typeClicked(QTreeWidgetItem* item)
 {
     if (!item || !item->parent())
         return;
-    m_typeId = item->data(0, kIdRole).toInt();
+    m_typeId = nodeId(item);
     m_typeName = item->text(0).trimmed();
     loadParts();
     m_rightTabs->setTabText(0, m_typeName + QStringLiteral("信息"));
@@ -128,11 +109,11 @@ void Tfrm_Parts::editTypeClick()
     QTreeWidgetItem* node = selectedTypeNode();
     if (!node)
         return;
-    if (isProtectedPartType(node->data(0, kIdRole).toInt())) {
+    if (isProtectedPartType(nodeId(node))) {
         m_ctx.prompt.information(QStringLiteral("四大主材类别不能修改！"));
         return;
     }
-    Tfrm_modiPartsType dialog(m_ctx, node->data(0, kIdRole).toInt(), node->text(0).trimmed(), this);
+    Tfrm_modiPartsType dialog(m_ctx, nodeId(node), node->text(0).trimmed(), this);
     modal.run(dialog);
     CreateTypeTree();
 }
@@ -144,7 +125,7 @@ void Tfrm_Parts::deleteTypeClick()
     QTreeWidgetItem* node = selectedTypeNode();
     if (!node)
         return;
-    const int id = node->data(0, kIdRole).toInt();
+    const int id = nodeId(node);
     if (isProtectedPartType(id)) {
         m_ctx.prompt.information(QStringLiteral("四大主材类别不能删除！"));
         return;

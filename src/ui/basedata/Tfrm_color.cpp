@@ -26,10 +26,7 @@ Tfrm_addcolor::Tfrm_addcolor(AppContext& ctx, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("颜色值"), m_color);
     form->addRow(QStringLiteral("备注"), m_remark);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
+    auto* buttons = buttonRow({m_save, m_cancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);

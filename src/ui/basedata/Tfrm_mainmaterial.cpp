@@ -26,8 +26,6 @@ using namespace basedata_ui;
 
 namespace {
 
-constexpr int kIdRole = Qt::UserRole;
-
 // Columns of the material grid edited in place.
 constexpr int kLengthColumn = 3;
 constexpr int kShapeColumn = 7;
@@ -177,14 +175,7 @@ Tfrm_mainmaterial::Tfrm_mainmaterial(AppContext& ctx, QWidget* parent)
     rightSplit->setStretchFactor(1, 1);
     m_rightTabs->addTab(toolbarPage(gridBar, rightSplit, this), QStringLiteral("主材信息"));
 
-    auto* split = new QSplitter(this);
-    split->addWidget(leftTabs);
-    split->addWidget(m_rightTabs);
-    split->setStretchFactor(1, 4);
-    split->setSizes({220, 900});
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(split);
+    placeSideBySide(this, leftTabs, m_rightTabs);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { categoryClicked(item); });
     CreateCategoryTree();
@@ -192,25 +183,16 @@ Tfrm_mainmaterial::Tfrm_mainmaterial(AppContext& ctx, QWidget* parent)
 
 void Tfrm_mainmaterial::CreateCategoryTree()
 {
-    m_tree->clear();
-    const auto categories = listMaterialCategories(m_ctx.dm);
-    if (!categories || categories->isEmpty())
-        return;
-    auto* root = new QTreeWidgetItem(m_tree, {QStringLiteral("主材类别")});
-    for (const MaterialCategory& c : *categories) {
-        if (c.id == kHiddenMaterialCategory)
-            continue;
-        auto* item = new QTreeWidgetItem(root, {c.name});
-        item->setData(0, kIdRole, c.id);
-    }
-    m_tree->expandAll();
+    QList<MaterialCategory> shown = listMaterialCategories(m_ctx.dm).value_or(QList<MaterialCategory>{});
+    shown.removeIf([](const MaterialCategory& c) { return c.id == kHiddenMaterialCategory; });
+    fillTree(m_tree, QStringLiteral("主材类别"), shown);
 }
 
 void Tfrm_mainmaterial::categoryClicked(QTreeWidgetItem* item)
 {
     if (!item || !item->parent())
         return;
-    m_categoryId = item->data(0, kIdRole).toInt();
+    m_categoryId = nodeId(item);
     m_categoryName = item->text(0).trimmed();
     loadMaterialByCate(m_categoryId);
     m_rightTabs->setTabText(0, m_categoryName + QStringLiteral("信息"));
@@ -371,7 +353,7 @@ void Tfrm_mainmaterial::deleteCategoryClick()
 {
     if (!categoryNodeSelected() || !m_ctx.prompt.question(kConfirmDelete))
         return;
-    const int id = m_tree->currentItem()->data(0, kIdRole).toInt();
+    const int id = nodeId(m_tree->currentItem());
     if (deleteMainMaterCate(m_ctx.dm, id))
         delete m_tree->currentItem();
 }
