@@ -44,14 +44,6 @@ std::optional<QList<T>> readAll(TDM& dm, const QString& sql, const QVariantList&
     return rows;
 }
 
-std::optional<bool> hasRows(TDM& dm, const QString& sql, const QVariantList& params)
-{
-    auto q = dm.openQuery(sql, params);
-    if (!q)
-        return std::nullopt;
-    return q->next();
-}
-
 MainMaterial readMaterial(const QSqlQuery& q)
 {
     MainMaterial m;
@@ -118,19 +110,6 @@ QVariantMap partParams(const Part& p)
         {"@Remark", p.Remark.trimmed()},
         {"@error", 0},
     };
-}
-
-// Bill column that names the models of a category; empty when bills name none.
-QString billColumnOf(int categoryId)
-{
-    switch (categoryId) {
-    case kHandrailCategory: return QStringLiteral("handrailname");
-    case kColumnCategory: return QStringLiteral("ColumnName");
-    case kCrosspieceCategory: return QStringLiteral("CrosspieceName");
-    case kStandpipeCategory: return QStringLiteral("standpipeName");
-    case kGlassCategory: return QStringLiteral("glassName");
-    default: return {};
-    }
 }
 
 const char* columnOf(MaterialField field)
@@ -209,23 +188,6 @@ std::optional<MainMaterial> findMaterial(TDM& dm, int mainmaterialID)
     if (!rows || rows->isEmpty())
         return std::nullopt;
     return rows->first();
-}
-
-std::optional<bool> existsMainMaterial(TDM& dm, const QString& modelName, int categoryId, const QString& shapeType,
-                                       int exceptID)
-{
-    return hasRows(dm,
-                   QStringLiteral("SELECT mainmaterialID FROM mainmaterial WHERE ModelName = ? AND MainMaterialTypeID = ? "
-                                  "AND ShapeType = ? AND mainmaterialID <> ?"),
-                   {modelName, categoryId, shapeType, exceptID});
-}
-
-std::optional<bool> isModelReferenced(TDM& dm, const QString& modelName, int categoryId)
-{
-    const QString column = billColumnOf(categoryId);
-    if (column.isEmpty())
-        return false;
-    return hasRows(dm, QStringLiteral("SELECT DetailBillID FROM DetailBill WHERE %1 = ?").arg(column), {modelName});
 }
 
 ProcResult insertMainMaterial(TDM& dm, int categoryId, const MainMaterial& m)

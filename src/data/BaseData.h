@@ -103,13 +103,8 @@ bool deleteMainMaterCate(TDM& dm, int categoryId);
 // contains it ("%" and "_" stay pattern characters, case ignored).
 std::optional<QList<MainMaterial>> listMaterials(TDM& dm, int categoryId, const std::optional<QString>& nameLike = {});
 std::optional<MainMaterial> findMaterial(TDM& dm, int mainmaterialID);
-// A model with this spec name and shape class already exists in the category
-// (other than the model `exceptID`, when given).
-std::optional<bool> existsMainMaterial(TDM& dm, const QString& modelName, int categoryId, const QString& shapeType,
-                                       int exceptID = 0);
-// A bill names the spec name in the column of the category. Categories whose
-// models no bill names (18, user-added ones) are never referenced.
-std::optional<bool> isModelReferenced(TDM& dm, const QString& modelName, int categoryId);
+// The duplicate and reference checks are existsMainMaterial and
+// isModelReferenced of Lookups.h.
 ProcResult insertMainMaterial(TDM& dm, int categoryId, const MainMaterial& m);
 ProcResult updateMainMaterial(TDM& dm, const MainMaterial& m);
 // Writes one in-place edit of the grid. Decimal fields take a number or an

@@ -61,6 +61,16 @@ bool requireNumberOrEmpty(Prompt& prompt, QLineEdit* edit, const QString& captio
     return false;
 }
 
+std::optional<bool> checkedLookup(Prompt& prompt, const std::function<bool()>& lookup)
+{
+    try {
+        return lookup();
+    } catch (const DbError&) {
+        prompt.error(kDbErrorText);
+        return std::nullopt;
+    }
+}
+
 void reportProcResult(Prompt& prompt, const ProcResult& r)
 {
     if (r.ok())

@@ -45,6 +45,10 @@ bool requireChoice(Prompt& prompt, QComboBox* box, const QString& message);
 // A box that must hold a number when it is not empty: "<caption>必须是数字".
 bool requireNumberOrEmpty(Prompt& prompt, QLineEdit* edit, const QString& caption);
 
+// Runs a lookup of Lookups.h; a database error shows "数据库连接失败,请检查连接"
+// and gives nothing.
+std::optional<bool> checkedLookup(Prompt& prompt, const std::function<bool()>& lookup);
+
 // "操作成功" or "操作失败" after a stored procedure.
 void reportProcResult(Prompt& prompt, const ProcResult& r);
 

@@ -2,6 +2,7 @@
 
 #include "BaseDataUi.h"
 #include "core/Prompt.h"
+#include "data/Lookups.h"
 #include "ui/shell/AppContext.h"
 
 #include <QCheckBox>
@@ -134,10 +135,11 @@ bool MainMaterialForm::checkNumbers()
         && requireNumberOrEmpty(p, m_girth, QStringLiteral("周长"));
 }
 
-bool MainMaterialForm::checkNotDuplicate(int exceptID)
+bool MainMaterialForm::checkNotDuplicate(const MainMaterial& m)
 {
-    const MainMaterial m = values();
-    const auto exists = existsMainMaterial(m_ctx.dm, m.ModelName, m_categoryId, m.ShapeType, exceptID);
+    const auto exists = checkedLookup(m_ctx.prompt, [&] {
+        return existsMainMaterial(m_ctx.dm, m.ModelName, m_categoryId, m.ShapeType);
+    });
     if (!exists)
         return false;   // the database error has been shown
     if (!*exists)
@@ -154,7 +156,7 @@ Tfrm_addMainMaTerial::Tfrm_addMainMaTerial(AppContext& ctx, int categoryId, cons
 
 bool Tfrm_addMainMaTerial::save()
 {
-    if (!checkRequired(true) || !checkNumbers() || !checkNotDuplicate(0))
+    if (!checkRequired(true) || !checkNumbers() || !checkNotDuplicate(values()))
         return false;
     reportProcResult(m_ctx.prompt, insertMainMaterial(m_ctx.dm, m_categoryId, values()));
     return true;
@@ -178,9 +180,10 @@ bool Tfrm_editMainMaterial::save()
     m.mainmaterialID = m_row.mainmaterialID;
     if (modelNameEdit()->isReadOnly())
         m.ModelName = m_row.ModelName;
-    // A change of spec name or shape must not make the model a copy of another.
+    // A change of spec name or shape must not make the model a copy of
+    // another; the row itself no longer holds the new pair.
     const bool identityChanged = m.ModelName != m_row.ModelName || m.ShapeType != m_row.ShapeType;
-    if (identityChanged && !checkNotDuplicate(m_row.mainmaterialID))
+    if (identityChanged && !checkNotDuplicate(m))
         return false;
     reportProcResult(m_ctx.prompt, updateMainMaterial(m_ctx.dm, m));
     return true;

@@ -38,7 +38,8 @@ protected:
     virtual bool save() = 0;
     bool checkRequired(bool shapeRequired);
     bool checkNumbers();
-    bool checkNotDuplicate(int exceptID);
+    // No model of the category has the spec name and shape class of `m`.
+    bool checkNotDuplicate(const MainMaterial& m);
 
     AppContext& m_ctx;
     int m_categoryId;

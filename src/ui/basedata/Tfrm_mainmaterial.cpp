@@ -4,6 +4,7 @@
 #include "MainMaterialForm.h"
 #include "NameForm.h"
 #include "core/Prompt.h"
+#include "data/Lookups.h"
 #include "ui/shell/AppContext.h"
 #include "ui/shell/WindowRoutines.h"
 
@@ -300,7 +301,9 @@ void Tfrm_mainmaterial::editClick()
         return;
     }
     const MainMaterial row = *m;
-    const auto referenced = isModelReferenced(m_ctx.dm, row.ModelName, m_categoryId);
+    const auto referenced = checkedLookup(m_ctx.prompt, [&] {
+        return isModelReferenced(m_ctx.dm, row.ModelName, m_categoryId);
+    });
     if (!referenced)
         return;
     Tfrm_editMainMaterial dialog(m_ctx, m_categoryName, row, *referenced, this);
@@ -318,7 +321,9 @@ void Tfrm_mainmaterial::deleteClick()
         return;
     }
     const MainMaterial row = *m;
-    const auto referenced = isModelReferenced(m_ctx.dm, row.ModelName, m_categoryId);
+    const auto referenced = checkedLookup(m_ctx.prompt, [&] {
+        return isModelReferenced(m_ctx.dm, row.ModelName, m_categoryId);
+    });
     if (!referenced)
         return;
     if (*referenced) {

@@ -1,6 +1,7 @@
 #include "BaseDataFixture.h"
 
 #include "data/BaseData.h"
+#include "data/Lookups.h"
 #include "ui/basedata/BindingPartsDialogs.h"
 #include "ui/basedata/MainMaterialForm.h"
 #include "ui/basedata/NameForm.h"
