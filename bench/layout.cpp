@@ -2,6 +2,7 @@
 // Enter: layout, summary, caption, drawing on the editor's one canvas.
 #include "core/DivisionDiagram.h"
 #include "core/MainMaterSummary.h"
+#include "core/WorkedExample.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -10,16 +11,8 @@ namespace {
 
 LayoutInput twentyMetres(bool glass, bool doubleColumns)
 {
-    LayoutInput in;
+    LayoutInput in = workedInput();
     in.Guardraillen = 20000;
-    in.GuardrailHeight = 1100;
-    in.LeftValue = in.Rightvalue = in.TopValue = in.lowerValue = 100;
-    in.ColumnMaxSpace = 1200;
-    in.StandPipeSpace = in.FixedValue = in.TwoSpace = 110;
-    in.HandrailWidth = 50;
-    in.ColumnWidth = 50;
-    in.CrosspieceWidth = 20;
-    in.standpipeWidth = 20;
     in.Standpipetype = glass ? 1 : 0;
     in.ColumnIsTwo = doubleColumns;
     in.removedColumns = "3";
