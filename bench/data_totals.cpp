@@ -92,12 +92,3 @@ void BM_SuitOrderListsOfAllSizes(benchmark::State& state)
 BENCHMARK(BM_SuitOrderListsOfAllSizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

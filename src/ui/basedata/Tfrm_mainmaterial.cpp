@@ -291,22 +291,32 @@ void Tfrm_mainmaterial::addClick()
     loadMaterialByCate(m_categoryId);
 }
 
-void Tfrm_mainmaterial::editClick()
+std::optional<std::pair<MainMaterial, bool>>
+Tfrm_mainmaterial::selectedMaterialWithReference(const QString& noRecordText)
 {
-    if (!categoryNodeSelected())
-        return;
     const MainMaterial* m = currentMaterial();
     if (!m) {
-        m_ctx.prompt.information(kNoRecordBang);
-        return;
+        m_ctx.prompt.information(noRecordText);
+        return std::nullopt;
     }
     const MainMaterial row = *m;
     const auto referenced = checkedLookup(m_ctx.prompt, [&] {
         return isModelReferenced(m_ctx.dm, row.ModelName, m_categoryId);
     });
     if (!referenced)
+        return std::nullopt;
+    return std::make_pair(row, *referenced);
+}
+
+void Tfrm_mainmaterial::editClick()
+{
+    if (!categoryNodeSelected())
         return;
-    Tfrm_editMainMaterial dialog(m_ctx, m_categoryName, row, *referenced, this);
+    const auto selected = selectedMaterialWithReference(kNoRecordBang);
+    if (!selected)
+        return;
+    const auto& [row, referenced] = *selected;
+    Tfrm_editMainMaterial dialog(m_ctx, m_categoryName, row, referenced, this);
     modal.run(dialog);
     loadMaterialByCate(m_categoryId, row.mainmaterialID);
 }
@@ -315,18 +325,11 @@ void Tfrm_mainmaterial::deleteClick()
 {
     if (!categoryNodeSelected())
         return;
-    const MainMaterial* m = currentMaterial();
-    if (!m) {
-        m_ctx.prompt.information(kNoRecord);
+    const auto selected = selectedMaterialWithReference(kNoRecord);
+    if (!selected)
         return;
-    }
-    const MainMaterial row = *m;
-    const auto referenced = checkedLookup(m_ctx.prompt, [&] {
-        return isModelReferenced(m_ctx.dm, row.ModelName, m_categoryId);
-    });
-    if (!referenced)
-        return;
-    if (*referenced) {
+    const auto& [row, referenced] = *selected;
+    if (referenced) {
         m_ctx.prompt.information(QStringLiteral("当前型号已经引用，不能删除！"));
         return;
     }

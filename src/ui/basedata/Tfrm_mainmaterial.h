@@ -7,6 +7,8 @@
 #include "data/BaseData.h"
 
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 struct AppContext;
 class QTreeWidget;
@@ -56,6 +58,9 @@ private:
     void loadBindings();
     bool categoryNodeSelected();
     const MainMaterial* currentMaterial() const;
+    // The selected model and whether bills use it; nothing (after telling the
+    // user) when no row is selected or the check fails.
+    std::optional<std::pair<MainMaterial, bool>> selectedMaterialWithReference(const QString& noRecordText);
     bool writeCell(MainMaterial& row, int column, const QVariant& value);
 
     AppContext& m_ctx;
